@@ -1,0 +1,37 @@
+#include "rank_selection.h"
+
+#include <utility>
+
+float selectRankLiteral(float* window, std::int32_t size)
+{
+    std::int32_t lo = 0;
+    std::int32_t hi = size;
+    std::int32_t k = size / 2;
+    for (;;)
+    {
+        const float pivot = window[hi];
+        std::int32_t i = lo - 1;
+        for (std::int32_t j = lo; j < hi; ++j)
+        {
+            // A comparison with NaN is false, so NaN never moves left.
+            if (pivot >= window[j])
+            {
+                ++i;
+                std::swap(window[i], window[j]);
+            }
+        }
+        std::swap(window[i + 1], window[hi]);
+        const std::int32_t rank = i + 1 - lo + 1;
+        if (rank == k)
+            return window[i + 1];
+        if (k < rank)
+        {
+            hi = i;
+        }
+        else
+        {
+            k -= rank;
+            lo = i + 2;
+        }
+    }
+}

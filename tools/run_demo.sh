@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Renders the built-in demo signal through the plug-in into demo/.
+set -euo pipefail
+build=${1:-build}
+mkdir -p demo
+if [ -x "$build/tools/tovane-render" ]; then
+  "$build/tools/tovane-render" --demo demo/demo.wav --plot demo/demo.png
+  echo "Wrote demo/demo.wav and demo/demo.png"
+else
+  "$build/tools/tovane-demo"
+fi
