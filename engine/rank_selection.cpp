@@ -35,3 +35,8 @@ float selectRankLiteral(float* window, std::int32_t size)
         }
     }
 }
+
+float selectRank(float* window, std::int32_t size)
+{
+    return selectRankLiteral(window, size);
+}

@@ -7,3 +7,7 @@
 // range first. The order it leaves in `window` decides which sample the next
 // input overwrites, so every swap is part of the result. Expects size >= 2.
 float selectRankLiteral(float* window, std::int32_t size);
+
+// Same result and the same final order of `window` as `selectRankLiteral`;
+// this is the one processing calls.
+float selectRank(float* window, std::int32_t size);

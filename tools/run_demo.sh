@@ -3,9 +3,9 @@
 set -euo pipefail
 build=${1:-build}
 mkdir -p demo
-if [ -x "$build/tools/tovane-render" ]; then
-  "$build/tools/tovane-render" --demo demo/demo.wav --plot demo/demo.png
+if [ -x "$build/bin/tovane-render" ]; then
+  "$build/bin/tovane-render" --demo demo/demo.wav --plot demo/demo.png
   echo "Wrote demo/demo.wav and demo/demo.png"
 else
-  "$build/tools/tovane-demo"
+  "$build/bin/tovane-demo"
 fi
