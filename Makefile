@@ -26,7 +26,7 @@ demo: build
 
 bench: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target tovane-bench
-	@$(BUILD)/bench/tovane-bench
+	@$(BUILD)/bin/tovane-bench
 
 install: build
 	@mkdir -p $(HOME)/.vst3
