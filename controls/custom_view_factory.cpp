@@ -58,8 +58,7 @@ struct Request
     int32_t tag() const { return readInt(text("control-tag")); }
     IControlListener* listener() const
     {
-        return description ? description->getControlListener(text("control-tag").c_str())
-                           : nullptr;
+        return description ? description->getControlListener(text("control-tag").c_str()) : nullptr;
     }
     // The bitmap whose resource is the attribute text plus ".png"; whether that
     // file exists is the bitmap's concern.
@@ -141,10 +140,12 @@ CView* buildKnob(const Request& r)
         // later editor never links its LCD groups to a dead knob.
         CKnobWP** slot = &r.alphaWheelKnob;
         *slot = knob;
-        knob->setDestroyedCallback([slot](CKnobWP* destroyed) {
-            if (*slot == destroyed)
-                *slot = nullptr;
-        });
+        knob->setDestroyedCallback(
+            [slot](CKnobWP* destroyed)
+            {
+                if (*slot == destroyed)
+                    *slot = nullptr;
+            });
     }
     return knob;
 }
@@ -244,8 +245,9 @@ CView* CustomViewFactory::create(UTF8StringPtr name, const UIAttributes& attribu
     const Request request{name, attributes, description, alphaWheelKnob};
     for (const Entry& entry : kEntries)
     {
-        const bool matches = entry.substring ? request.name.find(entry.name) != std::string_view::npos
-                                             : request.name == entry.name;
+        const bool matches = entry.substring
+                                 ? request.name.find(entry.name) != std::string_view::npos
+                                 : request.name == entry.name;
         if (matches)
             return entry.build(request);
     }

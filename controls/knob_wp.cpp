@@ -51,8 +51,8 @@ void CKnobWP::draw(CDrawContext* context)
         const float u = value;
         CPoint source;
         if (u >= 0.f)
-            source.y = filmstripFrameTop(bInverseBitmap ? 1.f - u : u, heightOfOneImage,
-                                         subPixmaps);
+            source.y =
+                filmstripFrameTop(bInverseBitmap ? 1.f - u : u, heightOfOneImage, subPixmaps);
         value = remembered;
 
         context->drawBitmap(image, getViewSize(), source, 1.f);

@@ -31,10 +31,9 @@ bool CVerticalSliderWP::isTypeOf(IdStringPtr s) const
     return answersSliderType(s, "CVerticalSliderWP");
 }
 
-CHorizontalSliderWP::CHorizontalSliderWP(const CRect& size, IControlListener* listener,
-                                         int32_t tag, int32_t iMinPos, int32_t iMaxPos,
-                                         CBitmap* handle, CBitmap* background,
-                                         const CPoint& offset, int32_t style)
+CHorizontalSliderWP::CHorizontalSliderWP(const CRect& size, IControlListener* listener, int32_t tag,
+                                         int32_t iMinPos, int32_t iMaxPos, CBitmap* handle,
+                                         CBitmap* background, const CPoint& offset, int32_t style)
     : CHorizontalSlider(size, listener, tag, iMinPos, iMaxPos, handle, background, offset, style)
 {
 }

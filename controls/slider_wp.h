@@ -25,9 +25,9 @@ public:
 class CHorizontalSliderWP : public CHorizontalSlider
 {
 public:
-    CHorizontalSliderWP(const CRect& size, IControlListener* listener, int32_t tag,
-                        int32_t iMinPos, int32_t iMaxPos, CBitmap* handle, CBitmap* background,
-                        const CPoint& offset, int32_t style);
+    CHorizontalSliderWP(const CRect& size, IControlListener* listener, int32_t tag, int32_t iMinPos,
+                        int32_t iMaxPos, CBitmap* handle, CBitmap* background, const CPoint& offset,
+                        int32_t style);
     CHorizontalSliderWP(const CHorizontalSliderWP& slider) = default;
     ~CHorizontalSliderWP() override;
 

@@ -5,6 +5,7 @@
 #include "c_anim_knob.h"
 #include "c_text_edit.h"
 #include "c_text_label.h"
+#include "update_handler.h"
 
 #include <cmath>
 
@@ -21,6 +22,7 @@ LCDController::LCDController(IController* parent, ParameterContainer* lcdParamet
 {
     // The "LCD Value" parameter only has to exist; the group never shows it.
     (void)lcdValueParameter;
+    ensureUpdateHandler();
     countText = std::to_string(lcdParameters->getParameterCount());
     const int32 index = selectedIndex();
     currentParameter = lcdParameters->getParameterByIndex(index);

@@ -55,8 +55,7 @@ IController* SubControllerFactory::create(UTF8StringPtr name, IController* paren
     case SubControllerName::Kind::lcd:
         return makeLcdController(parent, editController, lcdParameters, alphaWheelKnob);
     case SubControllerName::Kind::vectorJoystick:
-        return makePadController<PadController>(parent, editController, kJoystickXId,
-                                                kJoystickYId);
+        return makePadController<PadController>(parent, editController, kJoystickXId, kJoystickYId);
     case SubControllerName::Kind::pad:
         // Negative ids name no parameter; they must not wrap around to large ones.
         if (request.xId < 0 || request.yId < 0)

@@ -49,21 +49,25 @@ public:
 
 using Attributes = std::map<std::string, std::string>;
 
-const Attributes kKick = {{"origin", "10, 20"},   {"size", "56, 28"},
-                          {"bitmap", "kick"},     {"control-tag", "32768"},
+const Attributes kKick = {{"origin", "10, 20"},
+                          {"size", "56, 28"},
+                          {"bitmap", "kick"},
+                          {"control-tag", "32768"},
                           {"background-offset", "0, 0"}};
-const Attributes kPad = {{"origin", "0, 0"},          {"size", "200, 100"},
-                         {"back-color", "Amber"},     {"frame-color", "Amber"},
-                         {"font-color", "Amber"},     {"frame-width", "2"},
-                         {"round-rect-radius", "14"}, {"style-round-rect", "true"},
-                         {"style-no-frame", "false"}};
-const Attributes kKnob = {{"origin", "4, 6"},         {"size", "48, 48"},
-                          {"bitmap", "switch4"},      {"control-tag", "1"},
-                          {"background-offset", "0, 0"}, {"height-of-one-image", "48.7"},
+const Attributes kPad = {
+    {"origin", "0, 0"},          {"size", "200, 100"},         {"back-color", "Amber"},
+    {"frame-color", "Amber"},    {"font-color", "Amber"},      {"frame-width", "2"},
+    {"round-rect-radius", "14"}, {"style-round-rect", "true"}, {"style-no-frame", "false"}};
+const Attributes kKnob = {{"origin", "4, 6"},
+                          {"size", "48, 48"},
+                          {"bitmap", "switch4"},
+                          {"control-tag", "1"},
+                          {"background-offset", "0, 0"},
+                          {"height-of-one-image", "48.7"},
                           {"sub-pixmaps", "4"}};
-const Attributes kSlider = {{"origin", "30, 60"},      {"size", "28, 156"},
-                            {"bitmap", "track"},       {"handle-bitmap", "cap"},
-                            {"handle-offset", "3, 4"}, {"control-tag", "8"},
+const Attributes kSlider = {{"origin", "30, 60"},       {"size", "28, 156"},
+                            {"bitmap", "track"},        {"handle-bitmap", "cap"},
+                            {"handle-offset", "3, 4"},  {"control-tag", "8"},
                             {"orientation", "vertical"}};
 const Attributes kMeter = {{"origin", "0, 0"},
                            {"size", "20, 65"},
@@ -84,8 +88,7 @@ struct Factory
             made.emplace_back(view);
         return view;
     }
-    template <typename T>
-    T* as(const char* name, const Attributes& given)
+    template <typename T> T* as(const char* name, const Attributes& given)
     {
         return dynamic_cast<T*>(make(name, given));
     }
@@ -165,9 +168,9 @@ TEST(CustomViewFactory, AnyMissingAttributeOfAKindBuildsNothing)
         const char* name;
         const Attributes* attributes;
     } kinds[] = {
-        {"ZolmKickButton", &kKick},  {"TrackPad", &kPad},
-        {"KnobSwitchView", &kKnob},  {"AlphaWheelKnobView", &kKnob},
-        {"SliderSwitchView", &kSlider}, {"MeterView", &kMeter},
+        {"ZolmKickButton", &kKick},           {"TrackPad", &kPad},
+        {"KnobSwitchView", &kKnob},           {"AlphaWheelKnobView", &kKnob},
+        {"SliderSwitchView", &kSlider},       {"MeterView", &kMeter},
         {"AnalogMeterView_H65_Z52", &kMeter},
     };
     Factory f;
@@ -197,7 +200,7 @@ TEST(CustomViewFactory, ReadsRectangleTagListenerAndImagesFromTheAttributes)
         const char* size;
         CRect rect;
     } rects[] = {
-        {"4, 6", "100", CRect(4, 6, 4, 6)},   // a size without a comma is empty
+        {"4, 6", "100", CRect(4, 6, 4, 6)}, // a size without a comma is empty
         {"4, 6", " 20,  30", CRect(4, 6, 24, 36)},
         {"4.9, 6.9", "20.5, 30.5", CRect(4, 6, 24, 36)},
         {"x", "20, 30", CRect(0, 0, 20, 30)},

@@ -59,8 +59,7 @@ class Canvas
 {
 public:
     Canvas(int width, int height)
-        : surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height)),
-          context(surface)
+        : surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height)), context(surface)
     {
     }
     ~Canvas() { cairo_surface_destroy(surface); }

@@ -49,8 +49,8 @@ struct FrameCase
 TEST(KnobWP, ChoosesTheFrameAndKeepsOrFoldsTheValue)
 {
     const FrameCase cases[] = {
-        {kSwitch, false, 3.f, 2.f, 10, 2, 2.f},    // one frame per list entry
-        {kSwitch, false, 3.f, 1.5f, 10, 1, 1.5f},  // 15 pixels snap down to frame 1
+        {kSwitch, false, 3.f, 2.f, 10, 2, 2.f},   // one frame per list entry
+        {kSwitch, false, 3.f, 1.5f, 10, 1, 1.5f}, // 15 pixels snap down to frame 1
         {kSwitch, false, 3.f, 3.f, 10, 3, 3.f},
         {kAlphaWheel, false, 1.f, 1.25f, 10, 0, 0.25f},
         {kAlphaWheel, false, 1.f, -0.25f, 10, 2, 0.75f},
@@ -103,8 +103,8 @@ TEST(KnobWP, WithoutAnImageNothingIsDrawnFoldedOrAskedButTheViewIsClean)
 {
     std::vector<std::string> log;
     Follower follower(log, "lcd");
-    auto* knob = new CKnobWP(CRect(0, 0, 4, 10), nullptr, 1, 4, 10, nullptr, CPoint(), false, true,
-                             false);
+    auto* knob =
+        new CKnobWP(CRect(0, 0, 4, 10), nullptr, 1, 4, 10, nullptr, CPoint(), false, true, false);
     knob->addLCDController(&follower);
     knob->setValue(1.25f);
     knob->setDirty(true);
@@ -120,10 +120,12 @@ TEST(KnobWP, WithoutAnImageNothingIsDrawnFoldedOrAskedButTheViewIsClean)
 TEST(KnobWP, TellsItsDestructionSoThatNoPointerOutlivesIt)
 {
     CKnobWP* kept = makeKnob(kAlphaWheel);
-    kept->setDestroyedCallback([&kept](CKnobWP* knob) {
-        if (kept == knob)
-            kept = nullptr;
-    });
+    kept->setDestroyedCallback(
+        [&kept](CKnobWP* knob)
+        {
+            if (kept == knob)
+                kept = nullptr;
+        });
     kept->forget();
     EXPECT_EQ(kept, nullptr);
 }

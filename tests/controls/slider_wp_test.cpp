@@ -41,10 +41,10 @@ TEST(SliderWP, AnswersTypeQueriesForItsOwnClassAndTheGenericControlClassesOnly)
         bool vertical;
         bool horizontal;
     } cases[] = {
-        {"CVerticalSliderWP", true, false},   {"CHorizontalSliderWP", false, true},
-        {"CControl", true, true},             {"CView", true, true},
-        {"CBaseObject", true, true},          {"CSlider", false, false},
-        {"CVerticalSlider", false, false},    {"CHorizontalSlider", false, false},
+        {"CVerticalSliderWP", true, false}, {"CHorizontalSliderWP", false, true},
+        {"CControl", true, true},           {"CView", true, true},
+        {"CBaseObject", true, true},        {"CSlider", false, false},
+        {"CVerticalSlider", false, false},  {"CHorizontalSlider", false, false},
         {"CParamDisplay", false, false},
     };
     for (const auto& c : cases)

@@ -43,9 +43,9 @@ TEST(XYPadWP, SetValueTurnsTheParameterSideYIntoTheViewSide)
 {
     const SetValueCase cases[] = {
         {false, 0.f, 0.f, true, 0.f, 1.f},
-        {false, 1.f, 1.f, true, 1.f, 0.f},     // slightly below 0, clamped
+        {false, 1.f, 1.f, true, 1.f, 0.f},       // slightly below 0, clamped
         {false, 0.5f, 0.5f, true, 0.5f, 0.499f}, // truncation loses a thousandth
-        {true, 0.f, 0.f, false, 0.f, 0.f},     // (0, 1) lies outside the diamond
+        {true, 0.f, 0.f, false, 0.f, 0.f},       // (0, 1) lies outside the diamond
         {true, 0.5f, 0.5f, true, 0.5f, 0.499f},
     };
     for (const SetValueCase& c : cases)
@@ -151,8 +151,8 @@ TEST(XYPadWP, DrawsTheHandleInTheFontColourWhereTheValueSays)
     j.pad->setValue(CXYPad::calculateValue(0.5f, 0.5f));
     draw_probe::Canvas c2(150, 150);
     j.pad->draw(c2.get());
-    EXPECT_EQ(c2.at(22, 32).alpha, 0);       // corner outside the diamond stays empty
-    EXPECT_EQ(c2.at(40, 85).alpha, 255);     // inside the diamond: back colour
-    EXPECT_EQ(c2.at(75, 40).green, 255);     // the centre cross
+    EXPECT_EQ(c2.at(22, 32).alpha, 0);   // corner outside the diamond stays empty
+    EXPECT_EQ(c2.at(40, 85).alpha, 255); // inside the diamond: back colour
+    EXPECT_EQ(c2.at(75, 40).green, 255); // the centre cross
 }
 } // namespace
