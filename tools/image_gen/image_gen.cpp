@@ -25,6 +25,10 @@ const ImageSpec kImages[] = {
     {"switch2.png", 48, 48, 2, paintSwitchKnob},
     {"switch4.png", 48, 48, 4, paintSwitchKnob},
     {"toggle.png", 36, 18, 2, paintToggle},
+    // For a continuous on/off parameter: off only at the very bottom of the range.
+    {"bypass.png", 36, 18, 65, paintToggle},
+    {"pad_grid.png", 196, 172, 1,
+     [](cairo_t* cr, const FrameArea& a) { paintPadGrid(cr, a, 7.0); }},
     {"kick.png", 56, 28, 2, paintKickButton},
     {"slider_track.png", 28, 156, 1, paintSliderTrack},
     {"slider_handle.png", 28, 16, 1, paintSliderHandle},
