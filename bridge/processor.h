@@ -16,7 +16,6 @@ class CPlugIn;
 
 namespace VSTGUI
 {
-class VST3EditorWP;
 class CKnobWP;
 } // namespace VSTGUI
 
@@ -27,12 +26,16 @@ namespace Vst
 namespace Wrenlock
 {
 
+class VST3EditorWP;
+
 // The one object a host sees: component, audio processor and edit controller
 // around one effect engine. It publishes the engine's controls and the
 // built-in parameters, feeds parameter changes and audio to the engine, saves
 // and loads the engine's state and maps MIDI controllers onto parameters. It is
 // also the delegate of the editors it creates.
-class Processor : public SingleComponentEffect, public IMidiMapping, public VSTGUI::VST3EditorDelegate
+class Processor : public SingleComponentEffect,
+                  public IMidiMapping,
+                  public VSTGUI::VST3EditorDelegate
 {
 public:
     // Runs the effect engine.
@@ -83,7 +86,7 @@ public:
     const std::vector<uint32>& getMeterParameterIds() const { return meterParameterIds; }
 
     // Shared with the editor side.
-    VSTGUI::VST3EditorWP* currentEditor = nullptr;
+    VST3EditorWP* currentEditor = nullptr;
     VSTGUI::CKnobWP* alphaWheelKnob = nullptr;
     // The control parameters the LCD offers, each with its own reference.
     ParameterContainer lcdParameters;
