@@ -76,7 +76,7 @@ struct EffectEditor : testing::Test
         processor->setComponentHandler(&handler);
         view = processor->createView(ViewType::kEditor);
         ASSERT_NE(view, nullptr);
-        ASSERT_EQ(view->attached(kParentWindow, VSTGUI::kPlatformTypeX11EmbedWindowID),
+        ASSERT_EQ(view->attached(kParentWindow, Steinberg::kPlatformTypeX11EmbedWindowID),
                   kResultTrue);
     }
     void TearDown() override

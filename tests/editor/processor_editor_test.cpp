@@ -178,7 +178,7 @@ struct PanelEditor : testing::Test
     {
         view = processor->createView(ViewType::kEditor);
         ASSERT_NE(view, nullptr);
-        ASSERT_EQ(view->attached(kParentWindow, VSTGUI::kPlatformTypeX11EmbedWindowID),
+        ASSERT_EQ(view->attached(kParentWindow, Steinberg::kPlatformTypeX11EmbedWindowID),
                   kResultTrue);
     }
     void close()
