@@ -4,7 +4,8 @@
 
 void* moduleHandle = nullptr;
 
-namespace {
+namespace
+{
 // Hosts may enter the module more than once (one entry per plug-in they scan
 // or open); only the first entry and the matching last exit reach the hooks.
 int entryCount = 0;
@@ -32,24 +33,25 @@ bool exitModule()
 }
 } // namespace
 
-extern "C" {
-SMTG_EXPORT_SYMBOL bool bundleEntry(void* bundle)
+extern "C"
 {
-    return enterModule(bundle);
-}
+    SMTG_EXPORT_SYMBOL bool bundleEntry(void* bundle)
+    {
+        return enterModule(bundle);
+    }
 
-SMTG_EXPORT_SYMBOL bool bundleExit()
-{
-    return exitModule();
-}
+    SMTG_EXPORT_SYMBOL bool bundleExit()
+    {
+        return exitModule();
+    }
 
-SMTG_EXPORT_SYMBOL bool ModuleEntry(void* sharedLibraryHandle)
-{
-    return enterModule(sharedLibraryHandle);
-}
+    SMTG_EXPORT_SYMBOL bool ModuleEntry(void* sharedLibraryHandle)
+    {
+        return enterModule(sharedLibraryHandle);
+    }
 
-SMTG_EXPORT_SYMBOL bool ModuleExit()
-{
-    return exitModule();
-}
+    SMTG_EXPORT_SYMBOL bool ModuleExit()
+    {
+        return exitModule();
+    }
 }

@@ -2,7 +2,8 @@
 
 #include <cstring>
 
-namespace Steinberg {
+namespace Steinberg
+{
 
 IPluginFactory* gPluginFactory = nullptr;
 

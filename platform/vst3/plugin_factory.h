@@ -5,7 +5,8 @@
 #include <atomic>
 #include <vector>
 
-namespace Steinberg {
+namespace Steinberg
+{
 
 // The module's class factory: hands the host the factory information and the
 // registered classes, and creates instances through each class's creation

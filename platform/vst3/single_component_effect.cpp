@@ -1,7 +1,9 @@
 #include "single_component_effect.h"
 
-namespace Steinberg {
-namespace Vst {
+namespace Steinberg
+{
+namespace Vst
+{
 
 SingleComponentEffect::SingleComponentEffect()
     : audioInputs(kAudio, kInput), audioOutputs(kAudio, kOutput), eventInputs(kEvent, kInput),
@@ -69,8 +71,8 @@ tresult PLUGIN_API SingleComponentEffect::getRoutingInfo(RoutingInfo&, RoutingIn
     return kNotImplemented;
 }
 
-tresult PLUGIN_API SingleComponentEffect::activateBus(MediaType type, BusDirection dir,
-                                                      int32 index, TBool state)
+tresult PLUGIN_API SingleComponentEffect::activateBus(MediaType type, BusDirection dir, int32 index,
+                                                      TBool state)
 {
     BusList* list = getBusList(type, dir);
     if (!list || index < 0 || index >= static_cast<int32>(list->size()))

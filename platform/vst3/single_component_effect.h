@@ -1,12 +1,14 @@
 #pragma once
 
-#include "public.sdk/source/vst/vstbus.h"
-#include "public.sdk/source/vst/vsteditcontroller.h"
 #include "pluginterfaces/vst/ivstaudioprocessor.h"
 #include "pluginterfaces/vst/ivstcomponent.h"
+#include "public.sdk/source/vst/vstbus.h"
+#include "public.sdk/source/vst/vsteditcontroller.h"
 
-namespace Steinberg {
-namespace Vst {
+namespace Steinberg
+{
+namespace Vst
+{
 
 // Component, audio processor and edit controller in one object: the host finds
 // no separate controller class and talks to this one object through all three
