@@ -53,6 +53,15 @@ public:
         slot.toController.store(true, std::memory_order_release);
     }
 
+    // A value the controller now holds on its own: the host reads it back,
+    // and a change still pending for the processor goes with this value.
+    void adopt(std::size_t index, float value)
+    {
+        Slot& slot = slots_[index];
+        slot.toController.store(false, std::memory_order_relaxed);
+        slot.value.store(value, std::memory_order_relaxed);
+    }
+
     // Replaces a value without marking it for anyone, e.g. after the
     // component loaded a whole new state. Drops changes still pending.
     void replace(std::size_t index, float value)

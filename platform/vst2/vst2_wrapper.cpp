@@ -413,7 +413,14 @@ tresult PLUGIN_API Vst2Wrapper::endEdit(ParamID id)
 tresult PLUGIN_API Vst2Wrapper::restartComponent(int32 flags)
 {
     if ((flags & kParamValuesChanged) != 0)
-        refreshFromController();
+    {
+        // Host changes the controller has not seen yet go first, so they
+        // survive the re-read.
+        deliverToController();
+        for (size_t i = 0; i < parameters_.size(); ++i)
+            values_.adopt(i,
+                          static_cast<float>(controller_->getParamNormalized(parameters_[i].id)));
+    }
     if ((flags & kLatencyChanged) != 0)
     {
         effect_.initialDelay = static_cast<std::int32_t>(processor_->getLatencySamples());

@@ -239,6 +239,21 @@ TEST_F(Vst2WrapperTest, HostChangesReachTheControllerOnIdle)
     EXPECT_EQ(fixture->getParamNormalized(vst2test::kModeId), 1.0);
 }
 
+TEST_F(Vst2WrapperTest, ControllerRestartIsReadBackWithoutLosingHostChanges)
+{
+    resume();
+    effect->setParameter(effect, 1, 1.0f);
+    fixture->setParamNormalized(vst2test::kGainId, 0.9);
+    hostCalls.clear();
+    fixture->getComponentHandler()->restartComponent(Vst::kParamValuesChanged);
+    EXPECT_EQ(effect->getParameter(effect, 0), 0.9f);
+    EXPECT_EQ(effect->getParameter(effect, 1), 1.0f);
+    EXPECT_EQ(fixture->getParamNormalized(vst2test::kModeId), 1.0);
+    EXPECT_EQ(hostCalls, std::vector<HostCall>{hostCall(HostOpcode::updateDisplay, 0)});
+    run(8);
+    EXPECT_EQ(fixture->queuesInLastBlock, 1) << "the host's change still reaches the processor";
+}
+
 TEST_F(Vst2WrapperTest, LongHostBlocksAreCutToTheAnnouncedBlockSize)
 {
     resume(64);
