@@ -75,8 +75,8 @@ bool Vst2Wrapper::setUp(IPluginFactory* factory, const TUID classId)
         return false;
     component_ = owned(static_cast<IComponent*>(instance));
 
-    hostContext_ = owned(static_cast<FUnknown*>(new HostApplication()));
-    if (component_->initialize(hostContext_) != kResultOk)
+    hostContext_ = std::make_unique<HostApplication>();
+    if (component_->initialize(hostContext_.get()) != kResultOk)
         return false;
     initialized_ = true;
 
@@ -215,7 +215,7 @@ void Vst2Wrapper::shutDown()
     controller_ = nullptr;
     processor_ = nullptr;
     component_ = nullptr;
-    hostContext_ = nullptr;
+    hostContext_.reset();
 }
 
 void Vst2Wrapper::setParameter(std::int32_t index, float value)

@@ -21,6 +21,11 @@
 #include <string>
 #include <vector>
 
+namespace Steinberg::Vst
+{
+class HostApplication;
+}
+
 namespace vst2
 {
 
@@ -109,7 +114,8 @@ private:
     Effect effect_{};
     HostCallback host_;
 
-    Steinberg::IPtr<Steinberg::FUnknown> hostContext_;
+    // The SDK's host context does no reference counting: it is owned here.
+    std::unique_ptr<Steinberg::Vst::HostApplication> hostContext_;
     Steinberg::IPtr<Steinberg::Vst::IComponent> component_;
     Steinberg::IPtr<Steinberg::Vst::IAudioProcessor> processor_;
     Steinberg::IPtr<Steinberg::Vst::IEditController> controller_;
