@@ -59,7 +59,7 @@ struct EffectEditor : testing::Test
 {
     ManualTimerDriver clock;
     ScopedTimerDriver scope{&clock};
-    IPtr<HostApplication> host = owned(new HostApplication());
+    HostApplication host;
     IPtr<Processor> processor = owned(new Processor);
     vst3host::ComponentHandler handler;
     vst3host::ProcessBuffers buffers{2, 2, 64, 44100.0};
@@ -69,7 +69,7 @@ struct EffectEditor : testing::Test
     void SetUp() override
     {
         setResourceDirectory(TOVANE_RESOURCES_DIR);
-        ASSERT_EQ(processor->initialize(host), kResultOk);
+        ASSERT_EQ(processor->initialize(&host), kResultOk);
         ProcessSetup setup = buffers.setup();
         ASSERT_EQ(processor->setupProcessing(setup), kResultOk);
         ASSERT_EQ(processor->setActive(true), kResultOk);

@@ -157,7 +157,7 @@ struct PanelEditor : testing::Test
     ManualTimerDriver clock;
     ScopedTimerDriver scope{&clock};
     PanelResources resources;
-    IPtr<HostApplication> host = owned(new HostApplication());
+    HostApplication host;
     PanelEngine* engine = new PanelEngine;
     IPtr<Processor> processor = owned(new Processor(std::unique_ptr<CPlugIn>(engine)));
     vst3host::ComponentHandler handler;
@@ -165,7 +165,7 @@ struct PanelEditor : testing::Test
 
     void SetUp() override
     {
-        ASSERT_EQ(processor->initialize(host), kResultOk);
+        ASSERT_EQ(processor->initialize(&host), kResultOk);
         processor->setComponentHandler(&handler);
         open();
     }
