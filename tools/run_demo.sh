@@ -25,6 +25,7 @@ if [ -x "$build/bin/tovane-snapshot" ]; then
   "$build/bin/tovane-snapshot" --out demo/editor.png \
     --set "Buffer size=24" --set "Right Buffer Size=40" \
     --set "Left Buffer Mod=ON" --set "Right Buffer Mod=ON" \
+    --set "Left LFO Dest=size" --set "Right LFO Dest=size" \
     --set "LFO rate=0.5" --set "LFO rate right=0.7" --set "LFO Waveform Right=tri" \
     --set "Mix=60"
   echo "Demo editor: $(pwd)/demo/editor.png"
