@@ -151,12 +151,13 @@ struct Bridge
 {
     RecordingEngine* engine;
     IPtr<Processor> processor;
-    IPtr<HostApplication> host = owned(new HostApplication());
+    // The SDK's host application counts no references; it lives here.
+    HostApplication host;
 
     explicit Bridge(std::unique_ptr<RecordingEngine> e) : engine(e.get())
     {
         processor = owned(new Processor(std::move(e)));
-        EXPECT_EQ(processor->initialize(host), kResultOk);
+        EXPECT_EQ(processor->initialize(&host), kResultOk);
     }
     ~Bridge() { processor->terminate(); }
 
@@ -249,7 +250,7 @@ TEST(ProcessorPublication, TerminateAndInitializePublishTheSameSetAgain)
     ASSERT_EQ(bridge.processor->terminate(), kResultOk);
     EXPECT_EQ(bridge.processor->getParameterCount(), 0);
     EXPECT_EQ(bridge.processor->getBusCount(kAudio, kOutput), 0);
-    ASSERT_EQ(bridge.processor->initialize(bridge.host), kResultOk);
+    ASSERT_EQ(bridge.processor->initialize(&bridge.host), kResultOk);
     const auto after = bridge.parameters();
     ASSERT_EQ(after.size(), before.size());
     for (size_t i = 0; i < after.size(); ++i)
