@@ -27,14 +27,15 @@ struct ProcessorFixture : testing::Test
 {
     VSTGUI::ManualTimerDriver clock;
     VSTGUI::ScopedTimerDriver scope{&clock};
-    IPtr<HostApplication> host = owned(new HostApplication);
+    // The host's application object is not reference counted: it lives here.
+    HostApplication host;
     vst3host::ComponentHandler handler;
     IPtr<Processor> processor = owned(new Processor);
 
     void SetUp() override
     {
         VSTGUI::setResourceDirectory(EDITOR_TEST_DATA_DIR);
-        ASSERT_EQ(processor->initialize(host), kResultOk);
+        ASSERT_EQ(processor->initialize(&host), kResultOk);
         processor->setComponentHandler(&handler);
     }
     void TearDown() override

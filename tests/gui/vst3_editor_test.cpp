@@ -245,9 +245,16 @@ TEST_P(DamagedDescription, StillOpensWithNoTemplateSizeOrViews)
     setResourceDirectory("");
 }
 
+std::string caseName(const testing::TestParamInfo<DescriptionCase>& info)
+{
+    std::string file = info.param.file;
+    return file.empty() ? "unnamed" : file.substr(0, file.find('.'));
+}
+
 INSTANTIATE_TEST_SUITE_P(Files, DamagedDescription,
                          testing::Values(DescriptionCase{"broken.uidesc"},
-                                         DescriptionCase{"missing.uidesc"}, DescriptionCase{""}));
+                                         DescriptionCase{"missing.uidesc"}, DescriptionCase{""}),
+                         caseName);
 
 TEST(VST3Editor, WithoutControllerOrDelegateStillOpens)
 {

@@ -160,11 +160,12 @@ int main(int argc, char** argv)
         return usage(error.c_str());
     VSTGUI::setResourceDirectory(options.resources);
 
-    IPtr<HostApplication> host = owned(new HostApplication);
+    // The host's application object is not reference counted: it lives here.
+    HostApplication host;
     IPtr<FUnknown> unknown = owned(Wrenlock::Processor::createInstance(nullptr));
     FUnknownPtr<IComponent> component(unknown);
     FUnknownPtr<IEditController> controller(unknown);
-    if (!component || !controller || component->initialize(host) != kResultOk)
+    if (!component || !controller || component->initialize(&host) != kResultOk)
     {
         std::fprintf(stderr, "tovane-snapshot: the plug-in did not initialize\n");
         return 1;
