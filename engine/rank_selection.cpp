@@ -1,5 +1,7 @@
 #include "rank_selection.h"
 
+#include "rank_selection_variants.h"
+
 #include <utility>
 
 float selectRankLiteral(float* window, std::int32_t size)
@@ -36,7 +38,32 @@ float selectRankLiteral(float* window, std::int32_t size)
     }
 }
 
+namespace
+{
+
+// Below this size the literal partition is as fast as anything else: the
+// mask-based passes pay a fixed cost that only pays off on longer windows.
+constexpr std::int32_t kShortestForMasks = 13;
+constexpr std::int32_t kLongestForMasks = 64;
+
+RankSelector fastestSupported()
+{
+    for (const RankSelectionVariant& variant : kRankSelectionVariants)
+    {
+        if (variant.supported())
+            return variant.select;
+    }
+    return selectRankScalar;
+}
+
+} // namespace
+
 float selectRank(float* window, std::int32_t size)
 {
-    return selectRankLiteral(window, size);
+    if (size < 2)
+        return window[size > 0 ? size : 0];
+    if (size < kShortestForMasks || size > kLongestForMasks)
+        return selectRankLiteral(window, size);
+    static const RankSelector fast = fastestSupported();
+    return fast(window, size);
 }
