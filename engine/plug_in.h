@@ -67,4 +67,8 @@ public:
     float noteFrequency[127];
     CControlDescriptor joystickX;
     CControlDescriptor joystickY;
+
+protected:
+    // Puts `joystickX` and `joystickY` back to the values the base gives them.
+    void resetJoysticks();
 };

@@ -1,0 +1,8 @@
+#include "create_engine.h"
+
+#include "nettlesheave.h"
+
+CPlugIn* createEngine()
+{
+    return new CNettlesheave();
+}
