@@ -46,8 +46,8 @@ inline std::int32_t moveElements(float* window, std::uint64_t notAbove, std::uin
 // Given that the pass over lo..hi moves nothing (its pivot is >= every element
 // below it), returns the lowest position down to which the passes that follow
 // move nothing either. Those pivots are the top of the longest ascending run
-// ending at hi whose elements are also >= every element below the run; a NaN
-// below the run stops them all.
+// ending at hi whose elements are also >= every element below the run. No
+// element below hi is NaN, or the first pass would have moved it.
 template <class Window>
 std::int32_t quietPassesFrom(const Window& window, std::int32_t lo, std::int32_t hi)
 {
@@ -55,8 +55,6 @@ std::int32_t quietPassesFrom(const Window& window, std::int32_t lo, std::int32_t
     if (descents == 0)
         return lo;
     const std::int32_t runFrom = 64 - std::countl_zero(descents);
-    if (!window.ordered(lo, runFrom))
-        return hi;
     const float bound = window.largest(lo, runFrom);
     const std::uint64_t reaching = window.reaching(bound) & bitsFrom(runFrom, hi);
     return reaching == 0 ? hi : std::countr_zero(reaching);
