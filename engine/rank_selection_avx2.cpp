@@ -26,9 +26,9 @@ public:
         reload();
     }
 
-    std::uint64_t notAbove(std::int32_t, std::int32_t hi) const
+    std::uint64_t atMost(float value, std::int32_t, std::int32_t) const
     {
-        return compareAll<_CMP_LE_OQ>(memory[hi]);
+        return compareAll<_CMP_LE_OQ>(value);
     }
 
     std::uint64_t ascending() const { return compareNext<_CMP_GE_OQ>(); }

@@ -39,21 +39,31 @@ public:
         : memory(memory),
           lastMask(static_cast<__mmask16>(lowBits(std::min(size + 1, kLanes) - (kLanes - 16))))
     {
+#pragma GCC unroll 4
         for (int v = 0; v < Vectors - 1; ++v)
             lanes[v] = _mm512_loadu_ps(memory + 16 * v);
         lanes[Vectors - 1] = _mm512_maskz_loadu_ps(lastMask, memory + kLanes - 16);
     }
 
-    std::uint64_t notAbove(std::int32_t, std::int32_t hi) const
+    std::uint64_t atMost(float value, std::int32_t, std::int32_t) const
     {
-        return compareAll<_CMP_LE_OQ>(memory[hi]);
+        return compareAll<_CMP_LE_OQ>(value);
     }
 
-    std::uint64_t ascending() const { return compareNext<_CMP_GE_OQ>(); }
+    std::uint64_t ascending() const
+    {
+        return compareNext<_CMP_GE_OQ>();
+    }
 
-    std::uint64_t falling() const { return compareNext<_CMP_LE_OQ>(); }
+    std::uint64_t falling() const
+    {
+        return compareNext<_CMP_LE_OQ>();
+    }
 
-    std::uint64_t reaching(float bound) const { return compareAll<_CMP_GE_OQ>(bound); }
+    std::uint64_t reaching(float bound) const
+    {
+        return compareAll<_CMP_GE_OQ>(bound);
+    }
 
     bool ordered(std::int32_t from, std::int32_t to) const
     {
@@ -79,37 +89,44 @@ public:
     // the elements not above the pivot close up in order from lo, the pivot
     // follows them, and every other destination takes the element the scan's
     // swaps leave there. The scan swaps the n-th element not above the pivot
-    // that follows the first element above it with position first + n, so such
-    // a position's final element is whatever reached first + n, found by
+    // that follows the first element above it with position first + n, and
+    // the last swap brings what reached pivotAt to hi; so such a position's
+    // final element is whatever reached first + n (pivotAt for hi), found by
     // following those links until they end at an element above the pivot.
     // Repeated squaring follows all links at once.
     std::int32_t movePass(std::uint64_t notAbove, std::uint64_t above, std::int32_t lo,
                           std::int32_t hi)
     {
-        const float pivot = memory[hi];
         const __m512i positions = _mm512_loadu_si512(kPositions.data());
         const std::int32_t pivotAt = lo + std::popcount(notAbove);
         const std::int32_t first = std::countr_zero(above);
         const std::uint64_t linked = notAbove & ~lowBits(first + 1);
+        const bool hiInLanes = hi < kLanes;
+        // Expanding first, first + 1, ... over the links gives hi pivotAt.
+        const std::uint64_t links = hiInLanes ? linked | std::uint64_t{1} << hi : linked;
 
+        const __m512i closing = _mm512_maskz_expand_epi8(
+            bitsFrom(lo, pivotAt), _mm512_maskz_compress_epi8(notAbove, positions));
         __m512i source = _mm512_mask_expand_epi8(
-            positions, linked,
+            positions, links,
             _mm512_add_epi8(positions, _mm512_set1_epi8(static_cast<char>(first))));
-        if (linked != 0)
-        {
-            for (int step = std::bit_width(static_cast<unsigned>(hi - first)); step > 0; --step)
-                source = _mm512_permutexvar_epi8(source, source);
-        }
-        // The last swap puts the pivot at pivotAt and what reached pivotAt at hi.
+        // Every link leads to a lower linked position or ends, so no path is
+        // longer than the number of links.
+        for (int step = std::bit_width(static_cast<unsigned>(std::popcount(links))); step > 0;
+             --step)
+            source = _mm512_permutexvar_epi8(source, source);
+        source = _mm512_mask_mov_epi8(source, bitsFrom(lo, pivotAt), closing);
+        if (hiInLanes)
+            return finish(_mm512_mask_mov_epi8(source, std::uint64_t{1} << pivotAt,
+                                               _mm512_set1_epi8(static_cast<char>(hi))),
+                          pivotAt);
+
+        // The first pass of the longest window: its pivot and hi lie beyond
+        // the registers.
+        const float pivot = memory[hi];
         const __m512i toHi =
             _mm512_permutexvar_epi8(_mm512_set1_epi8(static_cast<char>(pivotAt)), source);
-        source = _mm512_mask_expand_epi8(source, bitsFrom(lo, pivotAt),
-                                         _mm512_maskz_compress_epi8(notAbove, positions));
-        if (hi < kLanes)
-            source = _mm512_mask_mov_epi8(source, std::uint64_t{1} << hi, toHi);
-        else
-            memory[hi] = memory[_mm_cvtsi128_si32(_mm512_castsi512_si128(toHi)) & 0xff];
-
+        memory[hi] = memory[_mm_cvtsi128_si32(_mm512_castsi512_si128(toHi)) & 0xff];
         permute(source, std::make_integer_sequence<int, Vectors>());
         place(pivot, pivotAt);
         store();
@@ -120,15 +137,21 @@ public:
     // count - 2; hi takes the element of lo + count - 1.
     void rotate(std::int32_t lo, std::int32_t count, std::int32_t hi)
     {
-        const float pivot = memory[hi];
         const __m512i positions = _mm512_loadu_si512(kPositions.data());
-        __m512i source = _mm512_mask_sub_epi8(positions, bitsFrom(lo + 1, lo + count), positions,
-                                              _mm512_set1_epi8(1));
+        const __m512i source = _mm512_mask_sub_epi8(positions, bitsFrom(lo + 1, lo + count),
+                                                    positions, _mm512_set1_epi8(1));
         if (hi < kLanes)
-            source = _mm512_mask_mov_epi8(source, std::uint64_t{1} << hi,
-                                          _mm512_set1_epi8(static_cast<char>(lo + count - 1)));
-        else
-            memory[hi] = memory[lo + count - 1];
+        {
+            const __m512i ends =
+                _mm512_mask_mov_epi8(source, std::uint64_t{1} << hi,
+                                     _mm512_set1_epi8(static_cast<char>(lo + count - 1)));
+            finish(_mm512_mask_mov_epi8(ends, std::uint64_t{1} << lo,
+                                        _mm512_set1_epi8(static_cast<char>(hi))),
+                   lo);
+            return;
+        }
+        const float pivot = memory[hi];
+        memory[hi] = memory[lo + count - 1];
         permute(source, std::make_integer_sequence<int, Vectors>());
         place(pivot, lo);
         store();
@@ -173,17 +196,34 @@ private:
     // The largest or the smallest of the ordered elements picked by `wanted`.
     template <bool Largest> float reduce(std::uint64_t wanted) const
     {
-        __m512 found = _mm512_set1_ps(Largest ? -__builtin_inff() : __builtin_inff());
+        const __m512 none = _mm512_set1_ps(Largest ? -__builtin_inff() : __builtin_inff());
+        __m512 parts[Vectors];
 #pragma GCC unroll 4
         for (int v = 0; v < Vectors; ++v)
-            found = pick<Largest>(
-                found,
-                _mm512_mask_mov_ps(found, static_cast<__mmask16>(wanted >> (16 * v)), lanes[v]));
-        found = pick<Largest>(found, _mm512_shuffle_f32x4(found, found, 0x4e));
-        found = pick<Largest>(found, _mm512_shuffle_f32x4(found, found, 0xb1));
-        found = pick<Largest>(found, _mm512_permute_ps(found, 0x4e));
+            parts[v] =
+                _mm512_mask_mov_ps(none, static_cast<__mmask16>(wanted >> (16 * v)), lanes[v]);
+        // A tree keeps the chain of dependent steps short.
+        if constexpr (Vectors >= 2)
+            parts[0] = pick<Largest>(parts[0], parts[1]);
+        if constexpr (Vectors == 4)
+            parts[2] = pick<Largest>(parts[2], parts[3]);
+        if constexpr (Vectors >= 3)
+            parts[0] = pick<Largest>(parts[0], parts[2]);
+        __m512 found = parts[0];
         found = pick<Largest>(found, _mm512_permute_ps(found, 0xb1));
+        found = pick<Largest>(found, _mm512_permute_ps(found, 0x4e));
+        found = pick<Largest>(found, _mm512_shuffle_f32x4(found, found, 0xb1));
+        found = pick<Largest>(found, _mm512_shuffle_f32x4(found, found, 0x4e));
         return _mm512_cvtss_f32(found);
+    }
+
+    // Applies a permutation that stays inside the registers and writes the
+    // result back; returns `position`.
+    std::int32_t finish(__m512i source, std::int32_t position)
+    {
+        permute(source, std::make_integer_sequence<int, Vectors>());
+        store();
+        return position;
     }
 
     void place(float value, std::int32_t position)
@@ -198,6 +238,7 @@ private:
 
     void store()
     {
+#pragma GCC unroll 4
         for (int v = 0; v < Vectors - 1; ++v)
             _mm512_storeu_ps(memory + 16 * v, lanes[v]);
         _mm512_mask_storeu_ps(memory + kLanes - 16, lastMask, lanes[Vectors - 1]);
@@ -221,6 +262,7 @@ private:
     template <int... V> void permute(__m512i source, std::integer_sequence<int, V...>)
     {
         const __m512 result[Vectors] = {gathered<V>(source)...};
+#pragma GCC unroll 4
         for (int v = 0; v < Vectors; ++v)
             lanes[v] = result[v];
     }

@@ -43,6 +43,24 @@ inline std::int32_t moveElements(float* window, std::uint64_t notAbove, std::uin
     return next;
 }
 
+// Whether the passes from hi down to target all move nothing, so that the pass
+// at target finds rank target - lo + 1 and ends the selection: they do exactly
+// when target..hi ascend and the element of target is >= every element of
+// lo..target - 1 (so none of them is NaN).
+template <class Window>
+bool quietDownTo(const Window& window, const float* memory, std::int32_t size, std::int32_t lo,
+                 std::int32_t hi, std::int32_t target)
+{
+    // `ascending` compares pairs inside 0..size - 1; the top pair of the whole
+    // window is compared here.
+    const std::uint64_t steps = bitsFrom(target, std::min(hi, size - 1));
+    if (hi == size && target < hi && !(memory[hi] >= memory[hi - 1]))
+        return false;
+    const std::uint64_t below = bitsFrom(lo, target);
+    return (window.ascending() & steps) == steps &&
+           (window.atMost(memory[target], lo, target) & below) == below;
+}
+
 // Given that the pass over lo..hi moves nothing (its pivot is >= every element
 // below it), returns the lowest position down to which the passes that follow
 // move nothing either. Those pivots are the top of the longest ascending run
@@ -87,7 +105,7 @@ std::int32_t risingPassesFrom(const Window& window, std::int32_t lo, std::int32_
 //
 // `Window` supplies the comparisons as bit masks over positions (bits outside
 // the range asked for may hold anything; every comparison with NaN is false):
-// `notAbove(lo, hi)` (bit j: window[hi] >= window[j]), `ascending()` (bit j:
+// `atMost(value, lo, hi)` (bit j: value >= window[j]), `ascending()` (bit j:
 // window[j + 1] >= window[j]), `falling()` (bit j: window[j] >= window[j + 1]),
 // `reaching(bound)` (bit j: window[j] >= bound); `ordered(from, to)` (no NaN),
 // `largest(from, to)` and `smallest(from, to)` of ordered elements; and the
@@ -102,16 +120,17 @@ template <class Window> float selectByMasks(float* memory, std::int32_t size)
     std::int32_t k = size / 2;
     for (;;)
     {
+        const std::int32_t target = lo + k - 1;
+        if (quietDownTo(window, memory, size, lo, hi, target))
+            return memory[target];
         const std::uint64_t range = bitsFrom(lo, hi);
-        const std::uint64_t notAbove = window.notAbove(lo, hi) & range;
+        const std::uint64_t notAbove = window.atMost(memory[hi], lo, hi) & range;
         const std::uint64_t above = range & ~notAbove;
         if (above == 0)
         {
-            const std::int32_t quietFrom = quietPassesFrom(window, lo, hi);
-            const std::int32_t target = lo + k - 1;
-            if (target >= quietFrom)
-                return memory[target];
-            hi = quietFrom - 1;
+            // The quiet passes stop above target, or the check above would
+            // have ended the selection.
+            hi = quietPassesFrom(window, lo, hi) - 1;
             continue;
         }
         if (notAbove == 0)

@@ -13,12 +13,11 @@ class ScalarWindow
 public:
     ScalarWindow(float* memory, std::int32_t size) : memory(memory), size(size) {}
 
-    std::uint64_t notAbove(std::int32_t lo, std::int32_t hi) const
+    std::uint64_t atMost(float value, std::int32_t lo, std::int32_t hi) const
     {
-        const float pivot = memory[hi];
         std::uint64_t mask = 0;
         for (std::int32_t j = lo; j < hi; ++j)
-            mask |= std::uint64_t{pivot >= memory[j]} << j;
+            mask |= std::uint64_t{value >= memory[j]} << j;
         return mask;
     }
 
