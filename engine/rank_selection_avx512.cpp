@@ -2,8 +2,9 @@
 
 #pragma GCC target("avx512f,avx512bw,avx512vbmi,avx512vbmi2,bmi,bmi2,popcnt,lzcnt")
 // GCC 12 reports the undefined pass-through operands inside its own AVX-512
-// intrinsics as maybe uninitialized.
+// intrinsics as uninitialized.
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#pragma GCC diagnostic ignored "-Wuninitialized"
 
 #include "rank_selection_passes.h"
 #include "rank_selection_variants.h"

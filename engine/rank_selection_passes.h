@@ -62,20 +62,41 @@ bool quietDownTo(const Window& window, const float* memory, std::int32_t size, s
 }
 
 // Given that the pass over lo..hi moves nothing (its pivot is >= every element
-// below it), returns the lowest position down to which the passes that follow
-// move nothing either. Those pivots are the top of the longest ascending run
-// ending at hi whose elements are also >= every element below the run. No
+// below it) but the passes do not stay quiet down to the end of the
+// selection, moves hi down to the first pass that moves elements and returns
+// that pass's `notAbove` mask. The quiet pivots are the top of the ascending
+// run ending at hi whose elements are also >= every element below the run. No
 // element below hi is NaN, or the first pass would have moved it.
 template <class Window>
-std::int32_t quietPassesFrom(const Window& window, std::int32_t lo, std::int32_t hi)
+std::uint64_t skipQuietPasses(const Window& window, const float* memory, std::int32_t lo,
+                              std::int32_t& hi)
 {
+    // The run cannot reach lo: the passes would then stay quiet to the end.
     const std::uint64_t descents = ~window.ascending() & bitsFrom(lo, hi - 1);
-    if (descents == 0)
-        return lo;
     const std::int32_t runFrom = 64 - std::countl_zero(descents);
+    // The run's first element is below its predecessor, so the quiet passes
+    // stop above it, mostly one or two above. The masks of those passes are
+    // the masks of the pass below the quiet ones.
+    const std::uint64_t atFirst = window.atMost(memory[runFrom], lo, runFrom);
+    const std::uint64_t atSecond = window.atMost(memory[runFrom + 1], lo, runFrom + 1);
+    if ((atSecond & bitsFrom(lo, runFrom + 1)) == bitsFrom(lo, runFrom + 1))
+    {
+        hi = runFrom;
+        return atFirst & bitsFrom(lo, runFrom);
+    }
+    if (runFrom + 2 <= hi)
+    {
+        const std::uint64_t atThird = window.atMost(memory[runFrom + 2], lo, runFrom + 2);
+        if ((atThird & bitsFrom(lo, runFrom + 2)) == bitsFrom(lo, runFrom + 2))
+        {
+            hi = runFrom + 1;
+            return atSecond & bitsFrom(lo, runFrom + 1);
+        }
+    }
     const float bound = window.largest(lo, runFrom);
     const std::uint64_t reaching = window.reaching(bound) & bitsFrom(runFrom, hi);
-    return reaching == 0 ? hi : std::countr_zero(reaching);
+    hi = (reaching == 0 ? hi : std::countr_zero(reaching)) - 1;
+    return window.atMost(memory[hi], lo, hi) & bitsFrom(lo, hi);
 }
 
 // Given that the pivot of the pass over lo..hi is below every element (the pass
@@ -123,15 +144,14 @@ template <class Window> float selectByMasks(float* memory, std::int32_t size)
         const std::int32_t target = lo + k - 1;
         if (quietDownTo(window, memory, size, lo, hi, target))
             return memory[target];
-        const std::uint64_t range = bitsFrom(lo, hi);
-        const std::uint64_t notAbove = window.atMost(memory[hi], lo, hi) & range;
-        const std::uint64_t above = range & ~notAbove;
+        std::uint64_t range = bitsFrom(lo, hi);
+        std::uint64_t notAbove = window.atMost(memory[hi], lo, hi) & range;
+        std::uint64_t above = range & ~notAbove;
         if (above == 0)
         {
-            // The quiet passes stop above target, or the check above would
-            // have ended the selection.
-            hi = quietPassesFrom(window, lo, hi) - 1;
-            continue;
+            notAbove = skipQuietPasses(window, memory, lo, hi);
+            range = bitsFrom(lo, hi);
+            above = range & ~notAbove;
         }
         if (notAbove == 0)
         {
