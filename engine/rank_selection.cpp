@@ -2,6 +2,8 @@
 
 #include "rank_selection_variants.h"
 
+#include <iterator>
+
 #include <utility>
 
 float selectRankLiteral(float* window, std::int32_t size)
@@ -41,19 +43,14 @@ float selectRankLiteral(float* window, std::int32_t size)
 namespace
 {
 
-// Below this size the literal partition is as fast as anything else: the
-// mask-based passes pay a fixed cost that only pays off on longer windows.
-constexpr std::int32_t kShortestForMasks = 13;
-constexpr std::int32_t kLongestForMasks = 64;
-
-RankSelector fastestSupported()
+const RankSelectionVariant& fastestSupported()
 {
     for (const RankSelectionVariant& variant : kRankSelectionVariants)
     {
         if (variant.supported())
-            return variant.select;
+            return variant;
     }
-    return selectRankScalar;
+    return kRankSelectionVariants[std::size(kRankSelectionVariants) - 1];
 }
 
 } // namespace
@@ -62,8 +59,8 @@ float selectRank(float* window, std::int32_t size)
 {
     if (size < 2)
         return window[size > 0 ? size : 0];
-    if (size < kShortestForMasks || size > kLongestForMasks)
+    static const RankSelectionVariant& fast = fastestSupported();
+    if (size < fast.shortest || size > 64)
         return selectRankLiteral(window, size);
-    static const RankSelector fast = fastestSupported();
-    return fast(window, size);
+    return fast.select(window, size);
 }

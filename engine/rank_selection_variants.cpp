@@ -51,11 +51,11 @@ float selectRankAvx512(float* window, std::int32_t size)
 
 const RankSelectionVariant kRankSelectionVariants[3] = {
 #if defined(__x86_64__)
-    {"avx512", selectRankAvx512, hasAvx512},
-    {"avx2", selectRankAvx2, hasAvx2},
+    {"avx512", selectRankAvx512, hasAvx512, 13},
+    {"avx2", selectRankAvx2, hasAvx2, 13},
 #else
-    {"avx512", selectRankAvx512, never},
-    {"avx2", selectRankAvx2, never},
+    {"avx512", selectRankAvx512, never, 13},
+    {"avx2", selectRankAvx2, never, 13},
 #endif
-    {"scalar", selectRankScalar, always},
+    {"scalar", selectRankScalar, always, 20},
 };

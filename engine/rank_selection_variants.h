@@ -12,6 +12,9 @@ struct RankSelectionVariant
     const char* name;
     RankSelector select;
     bool (*supported)();
+    // Below this size the literal partition is as fast: the mask-based passes
+    // pay a fixed cost that only pays off on longer windows.
+    std::int32_t shortest;
 };
 
 float selectRankScalar(float* window, std::int32_t size);
