@@ -43,24 +43,30 @@ float selectRankLiteral(float* window, std::int32_t size)
 namespace
 {
 
-const RankSelectionVariant& fastestSupported()
+const RankSelectionVariant* fastestSupported()
 {
     for (const RankSelectionVariant& variant : kRankSelectionVariants)
     {
         if (variant.supported())
-            return variant;
+            return &variant;
     }
-    return kRankSelectionVariants[std::size(kRankSelectionVariants) - 1];
+    return &kRankSelectionVariants[std::size(kRankSelectionVariants) - 1];
 }
+
+// Chosen once when the library loads, so a call pays no initialisation check.
+// Null until static initialisation has run; the literal partition serves
+// any earlier call.
+const RankSelectionVariant* const fast = fastestSupported();
 
 } // namespace
 
 float selectRank(float* window, std::int32_t size)
 {
-    if (size < 2)
-        return window[size > 0 ? size : 0];
-    static const RankSelectionVariant& fast = fastestSupported();
-    if (size < fast.shortest || size > 64)
+    // Short windows go straight to the literal partition, which is the
+    // fastest there whatever the machine.
+    if (size < kShortestForAnyVariant)
+        return size < 2 ? window[size > 0 ? size : 0] : selectRankLiteral(window, size);
+    if (fast == nullptr || size < fast->shortest || size > 64)
         return selectRankLiteral(window, size);
-    return fast.select(window, size);
+    return fast->select(window, size);
 }

@@ -23,3 +23,6 @@ float selectRankAvx512(float* window, std::int32_t size);
 
 // Fastest first; the scalar one runs everywhere.
 extern const RankSelectionVariant kRankSelectionVariants[3];
+
+// No variant beats the literal partition below this size.
+constexpr std::int32_t kShortestForAnyVariant = 13;
