@@ -16,13 +16,18 @@ std::string& resourceDirectoryOverride()
 }
 
 // A bundle keeps its code in Contents/<architecture>/ and its resources in
-// Contents/Resources/; find the shared object that holds this function.
+// Contents/Resources/; find the shared object that holds this function. A
+// VST 2.4 host may load it through a link outside the bundle, so the link is
+// followed to the real file first.
 std::string bundleResourceDirectory()
 {
     Dl_info info{};
     if (dladdr(reinterpret_cast<void*>(&bundleResourceDirectory), &info) == 0 || !info.dli_fname)
         return {};
-    std::filesystem::path module(info.dli_fname);
+    std::error_code error;
+    std::filesystem::path module = std::filesystem::canonical(info.dli_fname, error);
+    if (error)
+        module = info.dli_fname;
     auto architectureDir = module.parent_path();
     auto contents = architectureDir.parent_path();
     if (contents.filename() != "Contents")
