@@ -35,12 +35,26 @@ struct Options
     long timeMs = 100;
 };
 
+constexpr const char* kUsage = "usage: tovane-snapshot --out FILE [--set \"Title=value\"]... "
+                               "[--resources DIR] [--time MS]\n";
+
 int usage(const char* message)
 {
     std::fprintf(stderr, "tovane-snapshot: %s\n", message);
-    std::fprintf(stderr, "usage: tovane-snapshot --out FILE [--set \"Title=value\"]... "
-                         "[--resources DIR] [--time MS]\n");
+    std::fputs(kUsage, stderr);
     return 2;
+}
+
+int help()
+{
+    std::fputs(kUsage, stdout);
+    std::fputs("\nOpens the tovane editor the way a host does and writes it to a PNG.\n"
+               "  --out FILE        the picture to write\n"
+               "  --set TITLE=VALUE set a parameter by title, as the host shows it, first\n"
+               "  --resources DIR   where Kestrix.uidesc and its images are\n"
+               "  --time MS         how long to run the editor's timer before drawing\n",
+               stdout);
+    return 0;
 }
 
 bool parseArguments(int argc, char** argv, Options& options, std::string& error)
@@ -154,6 +168,9 @@ bool writeSnapshot(IPlugView* view, const std::string& path, std::string& error)
 
 int main(int argc, char** argv)
 {
+    for (int i = 1; i < argc; ++i)
+        if (std::string(argv[i]) == "--help" || std::string(argv[i]) == "-h")
+            return help();
     Options options;
     std::string error;
     if (!parseArguments(argc, argv, options, error))
