@@ -1,0 +1,44 @@
+#pragma once
+
+#include "pluginterfaces/base/ibstream.h"
+
+#include <vector>
+
+class CPlugIn;
+struct CControlDescriptor;
+
+namespace Steinberg
+{
+namespace Vst
+{
+namespace Wrenlock
+{
+
+// The saved state: a little-endian record of an 8-byte header (0), one field
+// per control in list order (int32, float32, float64 or uint32 by the control's
+// data type; none for a control without a variable) and a 16-bit bypass flag.
+struct ComponentState
+{
+    // One plain value per list position; positions without a field hold 0.
+    std::vector<double> values;
+    bool bypass = false;
+
+    // Writes the engine's current values. False when a write fails; the bytes
+    // written so far stay in the stream.
+    static bool write(IBStream* stream, const CPlugIn& engine, bool bypass);
+
+    // Reads a whole record laid out for `engine`'s control list. Each value is
+    // brought into its control's range, and a NaN float becomes the control's
+    // default. False, with `out` unusable, when the stream ends early.
+    static bool read(IBStream* stream, const CPlugIn& engine, ComponentState& out);
+
+    // Writes the values into the engine's bound variables.
+    void storeInto(CPlugIn& engine) const;
+};
+
+// Whether a control has a field in the record.
+bool hasStateField(const CControlDescriptor& control);
+
+} // namespace Wrenlock
+} // namespace Vst
+} // namespace Steinberg
