@@ -75,6 +75,9 @@ install: build
 	@rm -rf $(HOME)/.vst3/tovane.vst3
 	@cp -r $(BUILD)/tovane.vst3 $(HOME)/.vst3/
 	@echo "Installed $(HOME)/.vst3/tovane.vst3"
+	@mkdir -p $(HOME)/.lxvst
+	@ln -sfn $(HOME)/.vst3/tovane.vst3/Contents/x86_64-linux/tovane.so $(HOME)/.lxvst/tovane.so
+	@echo "Linked $(HOME)/.lxvst/tovane.so for VST 2.4 hosts"
 
 clean:
 	@rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(FUZZ_BUILD)

@@ -1,11 +1,19 @@
 #!/usr/bin/env bash
-# Renders the built-in demo signal through the plug-in into demo/.
+# Renders the built-in demo signal through the plug-in into demo/: the
+# rendered audio and a picture of input and output. The settings sweep the
+# mix from dry to wet so the effect can be heard growing in.
 set -euo pipefail
 build=${1:-build}
-mkdir -p demo
-if [ -x "$build/bin/tovane-render" ]; then
-  "$build/bin/tovane-render" --demo demo/demo.wav --plot demo/demo.png
-  echo "Wrote demo/demo.wav and demo/demo.png"
-else
-  "$build/bin/tovane-demo"
+tool="$build/bin/tovane-render"
+if [ ! -x "$tool" ]; then
+  echo "run_demo.sh: $tool is missing; build first (make build)" >&2
+  exit 1
 fi
+mkdir -p demo
+"$tool" --demo demo/demo.wav --plot demo/demo.png \
+  --set "Buffer size=24" --set "Right Buffer Size=40" \
+  --set "Left Buffer Mod=ON" --set "Right Buffer Mod=ON" \
+  --set "LFO rate=0.5" --set "LFO rate right=0.7" --set "LFO Waveform Right=tri" \
+  --automate "Mix=0@0s,100@6s"
+echo "Demo render: $(pwd)/demo/demo.wav"
+echo "Demo plot:   $(pwd)/demo/demo.png"

@@ -74,7 +74,7 @@ std::unique_ptr<PluginInstance> PluginInstance::create(std::shared_ptr<PluginMod
 
     std::unique_ptr<PluginInstance> instance(new PluginInstance());
     instance->module_ = std::move(module);
-    instance->context_ = owned(new Vst::HostApplication());
+    instance->context_ = std::make_unique<Vst::HostApplication>();
     instance->classId_ = FUID::fromTUID(info.cid);
     instance->name_ = info.name;
 
@@ -84,7 +84,7 @@ std::unique_ptr<PluginInstance> PluginInstance::create(std::shared_ptr<PluginMod
         error = "cannot create the component of " + instance->name_;
         return nullptr;
     }
-    if (instance->component_->initialize(instance->context_) != kResultOk)
+    if (instance->component_->initialize(instance->context_.get()) != kResultOk)
     {
         error = "the component of " + instance->name_ + " failed to initialize";
         return nullptr;
@@ -111,7 +111,7 @@ std::unique_ptr<PluginInstance> PluginInstance::create(std::shared_ptr<PluginMod
             error = "cannot create the edit controller of " + instance->name_;
             return nullptr;
         }
-        if (instance->controller_->initialize(instance->context_) != kResultOk)
+        if (instance->controller_->initialize(instance->context_.get()) != kResultOk)
         {
             error = "the edit controller of " + instance->name_ + " failed to initialize";
             return nullptr;
@@ -155,7 +155,7 @@ PluginInstance::~PluginInstance()
     if (componentInitialized_)
         component_->terminate();
     component_ = nullptr;
-    context_ = nullptr;
+    context_.reset();
 }
 
 bool PluginInstance::start(const Vst::ProcessSetup& setup, int32 channels, std::string& error)

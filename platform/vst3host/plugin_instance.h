@@ -59,7 +59,8 @@ private:
     PluginInstance() = default;
 
     std::shared_ptr<PluginModule> module_;
-    Steinberg::IPtr<Steinberg::Vst::HostApplication> context_;
+    // The SDK's host context does no reference counting: the instance owns it.
+    std::unique_ptr<Steinberg::Vst::HostApplication> context_;
     ComponentHandler handler_;
     Steinberg::IPtr<Steinberg::Vst::IComponent> component_;
     Steinberg::IPtr<Steinberg::Vst::IAudioProcessor> processor_;
