@@ -7,10 +7,13 @@
 #include "peak_parameter.h"
 #include "widen_text.h"
 
+#include "vst3_editor_wp.h"
+
 #include "create_engine.h"
 #include "plug_in.h"
 
 #include <cmath>
+#include <cstring>
 
 namespace Steinberg
 {
@@ -219,9 +222,19 @@ tresult PLUGIN_API Processor::setParamNormalized(ParamID id, ParamValue value)
     return SingleComponentEffect::setParamNormalized(id, value);
 }
 
-IPlugView* PLUGIN_API Processor::createView(FIDString)
+// The editor of "Kestrix.uidesc"'s "Editor" template, for the VST 3 editor view
+// type only. The caller gets the new view's one reference.
+IPlugView* PLUGIN_API Processor::createView(FIDString name)
 {
-    return nullptr;
+    if (!engine)
+        return nullptr;
+    if (!name || std::strcmp(name, ViewType::kEditor) != 0)
+        return nullptr;
+    if (!engine->wantsEditor)
+        return nullptr;
+    auto* editor = new VST3EditorWP(this, "Editor", "Kestrix.uidesc");
+    currentEditor = editor;
+    return editor;
 }
 
 tresult PLUGIN_API Processor::setActive(TBool state)

@@ -3,6 +3,7 @@
 #include "log_scale_mapping.h"
 
 #include "vst3/single_component_effect.h"
+#include "vst3_editor_delegate.h"
 
 #include "pluginterfaces/vst/ivsteditcontroller.h"
 #include "pluginterfaces/vst/ivstevents.h"
@@ -15,7 +16,6 @@ class CPlugIn;
 
 namespace VSTGUI
 {
-class VST3EditorWP;
 class CKnobWP;
 } // namespace VSTGUI
 
@@ -26,11 +26,16 @@ namespace Vst
 namespace Wrenlock
 {
 
+class VST3EditorWP;
+
 // The one object a host sees: component, audio processor and edit controller
 // around one effect engine. It publishes the engine's controls and the
 // built-in parameters, feeds parameter changes and audio to the engine, saves
-// and loads the engine's state and maps MIDI controllers onto parameters.
-class Processor : public SingleComponentEffect, public IMidiMapping
+// and loads the engine's state and maps MIDI controllers onto parameters. It is
+// also the delegate of the editors it creates.
+class Processor : public SingleComponentEffect,
+                  public IMidiMapping,
+                  public VSTGUI::VST3EditorDelegate
 {
 public:
     // Runs the effect engine.
@@ -67,12 +72,21 @@ public:
                                                    CtrlNumber midiControllerNumber,
                                                    ParamID& id) override;
 
+    // VST3EditorDelegate: the system's own custom views and sub-controllers.
+    VSTGUI::CView* createCustomView(VSTGUI::UTF8StringPtr name,
+                                    const VSTGUI::UIAttributes& attributes,
+                                    const VSTGUI::IUIDescription* description,
+                                    VSTGUI::VST3Editor* editor) override;
+    VSTGUI::IController* createSubController(VSTGUI::UTF8StringPtr name,
+                                             const VSTGUI::IUIDescription* description,
+                                             VSTGUI::VST3Editor* editor) override;
+
     CPlugIn& getEngine() { return *engine; }
     bool isBypassed() const { return bypass.load(std::memory_order_relaxed); }
     const std::vector<uint32>& getMeterParameterIds() const { return meterParameterIds; }
 
     // Shared with the editor side.
-    VSTGUI::VST3EditorWP* currentEditor = nullptr;
+    VST3EditorWP* currentEditor = nullptr;
     VSTGUI::CKnobWP* alphaWheelKnob = nullptr;
     // The control parameters the LCD offers, each with its own reference.
     ParameterContainer lcdParameters;

@@ -1,5 +1,9 @@
 #include "rank_selection.h"
 
+#include "rank_selection_variants.h"
+
+#include <iterator>
+
 #include <utility>
 
 float selectRankLiteral(float* window, std::int32_t size)
@@ -36,7 +40,33 @@ float selectRankLiteral(float* window, std::int32_t size)
     }
 }
 
+namespace
+{
+
+const RankSelectionVariant* fastestSupported()
+{
+    for (const RankSelectionVariant& variant : kRankSelectionVariants)
+    {
+        if (variant.supported())
+            return &variant;
+    }
+    return &kRankSelectionVariants[std::size(kRankSelectionVariants) - 1];
+}
+
+// Chosen once when the library loads, so a call pays no initialisation check.
+// Null until static initialisation has run; the literal partition serves
+// any earlier call.
+const RankSelectionVariant* const fast = fastestSupported();
+
+} // namespace
+
 float selectRank(float* window, std::int32_t size)
 {
-    return selectRankLiteral(window, size);
+    // Short windows go straight to the literal partition, which is the
+    // fastest there whatever the machine.
+    if (size < kShortestForAnyVariant)
+        return size < 2 ? window[size > 0 ? size : 0] : selectRankLiteral(window, size);
+    if (fast == nullptr || size < fast->shortest || size > 64)
+        return selectRankLiteral(window, size);
+    return fast->select(window, size);
 }

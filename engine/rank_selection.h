@@ -9,5 +9,6 @@
 float selectRankLiteral(float* window, std::int32_t size);
 
 // Same result and the same final order of `window` as `selectRankLiteral`;
-// this is the one processing calls.
+// this is the one processing calls. Sizes below 2 select window[size] (window[0]
+// for a negative size) and leave the order alone.
 float selectRank(float* window, std::int32_t size);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "c_view.h"
+#include "i_control_listener.h"
 
 namespace VSTGUI
 {

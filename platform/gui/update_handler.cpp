@@ -9,8 +9,9 @@ void ensureUpdateHandler()
 {
     if (Steinberg::FObject::getUpdateHandler())
         return;
-    // Lives for the rest of the process: dependents may unregister at any later time.
-    static Steinberg::UpdateHandler* handler = new Steinberg::UpdateHandler;
+    // Lives until the module unloads; it unregisters itself from FObject then, so
+    // dependents that go later find no handler instead of a dead one.
+    static Steinberg::UpdateHandler handler;
     (void)handler;
 }
 

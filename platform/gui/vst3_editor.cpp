@@ -256,7 +256,7 @@ CMessageResult VST3Editor::notify(CBaseObject* sender, IdStringPtr message)
             pendingViewName.clear();
             void* parent = frame->getSystemWindow();
             close();
-            buildFrame(parent, kPlatformTypeX11EmbedWindowID);
+            buildFrame(parent, Steinberg::kPlatformTypeX11EmbedWindowID);
         }
         triggerDeferredUpdates();
     }

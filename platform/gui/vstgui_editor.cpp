@@ -57,7 +57,7 @@ VSTGUI::CMessageResult VSTGUIEditor::notify(VSTGUI::CBaseObject* sender,
 
 tresult PLUGIN_API VSTGUIEditor::isPlatformTypeSupported(FIDString type)
 {
-    if (type && std::strcmp(type, VSTGUI::kPlatformTypeX11EmbedWindowID) == 0)
+    if (type && std::strcmp(type, kPlatformTypeX11EmbedWindowID) == 0)
         return kResultTrue;
     return kResultFalse;
 }

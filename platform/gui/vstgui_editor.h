@@ -8,8 +8,6 @@
 namespace VSTGUI
 {
 class CVSTGUITimer;
-// The window-system type names that editors accept in `attached`.
-inline constexpr const char* kPlatformTypeX11EmbedWindowID = "X11EmbedWindowID";
 } // namespace VSTGUI
 
 namespace Steinberg::Vst

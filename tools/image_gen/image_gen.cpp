@@ -10,7 +10,7 @@
 
 namespace
 {
-struct ImageSpec
+struct ImageEntry
 {
     const char* file;
     int width;
@@ -20,11 +20,15 @@ struct ImageSpec
 };
 
 // Panel and window sizes match the containers laid out in Kestrix.uidesc.
-const ImageSpec kImages[] = {
+const ImageEntry kImages[] = {
     {"knob.png", 48, 48, 65, paintContinuousKnob},
     {"switch2.png", 48, 48, 2, paintSwitchKnob},
     {"switch4.png", 48, 48, 4, paintSwitchKnob},
     {"toggle.png", 36, 18, 2, paintToggle},
+    // For a continuous on/off parameter: off only at the very bottom of the range.
+    {"bypass.png", 36, 18, 65, paintToggle},
+    {"pad_grid.png", 196, 172, 1,
+     [](cairo_t* cr, const FrameArea& a) { paintPadGrid(cr, a, 7.0); }},
     {"kick.png", 56, 28, 2, paintKickButton},
     {"slider_track.png", 28, 156, 1, paintSliderTrack},
     {"slider_handle.png", 28, 16, 1, paintSliderHandle},
@@ -40,22 +44,23 @@ const ImageSpec kImages[] = {
      [](cairo_t* cr, const FrameArea& a) { paintBackground(cr, a, 52.0); }},
 };
 
-bool writeImage(const ImageSpec& spec, const std::string& folder)
+bool writeImage(const ImageEntry& entry, const std::string& folder)
 {
-    cairo_surface_t* surface =
-        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, spec.width, spec.frameHeight * spec.frames);
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, entry.width,
+                                                          entry.frameHeight * entry.frames);
     cairo_t* cr = cairo_create(surface);
-    for (int frame = 0; frame < spec.frames; ++frame)
+    for (int frame = 0; frame < entry.frames; ++frame)
     {
         cairo_save(cr);
-        cairo_rectangle(cr, 0, frame * spec.frameHeight, spec.width, spec.frameHeight);
+        cairo_rectangle(cr, 0, frame * entry.frameHeight, entry.width, entry.frameHeight);
         cairo_clip(cr);
-        cairo_translate(cr, 0, frame * spec.frameHeight);
-        spec.paint(cr, FrameArea{double(spec.width), double(spec.frameHeight), frame, spec.frames});
+        cairo_translate(cr, 0, frame * entry.frameHeight);
+        entry.paint(cr,
+                    FrameArea{double(entry.width), double(entry.frameHeight), frame, entry.frames});
         cairo_restore(cr);
     }
     cairo_destroy(cr);
-    const std::string path = folder + "/" + spec.file;
+    const std::string path = folder + "/" + entry.file;
     const bool ok = cairo_surface_write_to_png(surface, path.c_str()) == CAIRO_STATUS_SUCCESS;
     cairo_surface_destroy(surface);
     if (!ok)
@@ -72,7 +77,7 @@ int main(int argc, char** argv)
         return 2;
     }
     bool ok = true;
-    for (const ImageSpec& spec : kImages)
-        ok = writeImage(spec, argv[1]) && ok;
+    for (const ImageEntry& entry : kImages)
+        ok = writeImage(entry, argv[1]) && ok;
     return ok ? 0 : 1;
 }

@@ -273,6 +273,31 @@ void paintSliderHandle(cairo_t* cr, const FrameArea& area)
     cairo_stroke(cr);
 }
 
+void paintPadGrid(cairo_t* cr, const FrameArea& area, double inset)
+{
+    roundedRect(cr, 0.5, 0.5, area.w - 1.0, area.h - 1.0, 8.0);
+    fillVertical(cr, 0.0, area.h, palette::groove, palette::padBottom);
+    setColour(cr, palette::panelBorder);
+    cairo_set_line_width(cr, 1.0);
+    cairo_stroke(cr);
+
+    const int divisions = 8;
+    const double w = area.w - 2.0 * inset;
+    const double h = area.h - 2.0 * inset;
+    for (int i = 0; i <= divisions; ++i)
+    {
+        const bool centre = i == divisions / 2;
+        setColour(cr, centre ? palette::tickDim : palette::panelTitle, centre ? 1.0 : 0.8);
+        const double x = std::round(inset + w * i / divisions) + 0.5;
+        const double y = std::round(inset + h * i / divisions) + 0.5;
+        cairo_move_to(cr, x, inset);
+        cairo_line_to(cr, x, inset + h);
+        cairo_move_to(cr, inset, y);
+        cairo_line_to(cr, inset + w, y);
+        cairo_stroke(cr);
+    }
+}
+
 void paintPanel(cairo_t* cr, const FrameArea& area, double titleHeight)
 {
     roundedRect(cr, 0.5, 0.5, area.w - 1.0, area.h - 1.0, 6.0);

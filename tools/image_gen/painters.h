@@ -29,6 +29,10 @@ void paintKickButton(cairo_t* cr, const FrameArea& area);
 void paintSliderTrack(cairo_t* cr, const FrameArea& area);
 void paintSliderHandle(cairo_t* cr, const FrameArea& area);
 
+// Background of an XY pad: a dark field with a grid over the handle's travel,
+// which is inset by `inset` pixels (half the handle) on every side.
+void paintPadGrid(cairo_t* cr, const FrameArea& area, double inset);
+
 // Rounded section panel with a title strip of `titleHeight` pixels (0 for none).
 void paintPanel(cairo_t* cr, const FrameArea& area, double titleHeight);
 

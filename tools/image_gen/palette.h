@@ -26,6 +26,7 @@ constexpr Rgb panelTitle = rgb(0x2e343c);
 constexpr Rgb panelBorder = rgb(0x3a414b);
 constexpr Rgb shadow = rgb(0x07080a);
 constexpr Rgb groove = rgb(0x0c0e11);
+constexpr Rgb padBottom = rgb(0x161a1f);
 constexpr Rgb tickDim = rgb(0x454d58);
 constexpr Rgb accent = rgb(0xf2a33a);
 constexpr Rgb accentDeep = rgb(0xa8661a);

@@ -18,7 +18,8 @@
 
 using namespace Steinberg;
 
-namespace {
+namespace
+{
 std::string jsonString(const std::string& text)
 {
     std::string out = "\"";
@@ -38,8 +39,7 @@ std::string jsonString(const std::string& text)
     return out + "\"";
 }
 
-template <size_t size>
-std::string field(const char8 (&text)[size])
+template <size_t size> std::string field(const char8 (&text)[size])
 {
     size_t length = 0;
     while (length < size && text[length] != 0)

@@ -2,7 +2,7 @@
 
 #include "audio_file_reader.h"
 #include "audio_file_writer.h"
-#include "automation.h"
+#include "automation_lane.h"
 #include "demo_signal.h"
 #include "pending_file.h"
 #include "plot_painter.h"

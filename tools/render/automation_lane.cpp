@@ -1,4 +1,4 @@
-#include "automation.h"
+#include "automation_lane.h"
 
 #include "tool_error.h"
 
