@@ -46,40 +46,14 @@ constexpr Arrangement kArrangements[] = {
     {SpeakerArr::k71Cine, SpeakerArr::k71Cine},
 };
 
-constexpr ParamID kKnownIds[] = {
-    0,
-    1,
-    2,
-    3,
-    4,
-    5,
-    6,
-    7,
-    8,
-    9,
-    10,
-    11,
-    12,
-    13,
-    14,
-    15,
-    16,
-    kPitchBendId,
-    kModWheelId,
-    kVolumeId,
-    kPanId,
-    kExpressionId,
-    kSustainPedalId,
-    kChannelPressureId,
-    kAllNotesOffId,
-    kBypassId,
-    kFirstButtonId,
-    kFirstButtonId + 1,
-    kFirstButtonId + 2,
-    kAlphaWheelId,
-    kLcdValueId,
-    kJoystickXId,
-    kJoystickYId,
+// Engine controls are published under their list positions; one past the
+// last is no parameter at all.
+constexpr ParamID kControlIdsToTry = 17;
+constexpr ParamID kBuiltInIds[] = {
+    kPitchBendId,  kModWheelId,     kVolumeId,          kPanId,
+    kExpressionId, kSustainPedalId, kChannelPressureId, kAllNotesOffId,
+    kBypassId,     kFirstButtonId,  kFirstButtonId + 1, kFirstButtonId + 2,
+    kAlphaWheelId, kLcdValueId,     kJoystickXId,       kJoystickYId,
 };
 
 int32 channelCount(SpeakerArrangement arrangement)
@@ -160,14 +134,23 @@ private:
         }
     }
 
+    ParamID pickId()
+    {
+        const uint8_t choice = in_.byte();
+        if (choice % 8 == 0)
+            return in_.raw<ParamID>();
+        if (choice % 2 == 0)
+            return in_.below(kControlIdsToTry);
+        return kBuiltInIds[in_.below(std::size(kBuiltInIds))];
+    }
+
     void fillChanges(int32 frames)
     {
         changes_.clear();
         const uint32 queues = in_.below(7);
         for (uint32 q = 0; q < queues; ++q)
         {
-            const ParamID id = in_.byte() % 8 == 0 ? in_.raw<ParamID>()
-                                                   : kKnownIds[in_.below(std::size(kKnownIds))];
+            const ParamID id = pickId();
             const uint32 points = 1 + in_.below(4);
             for (uint32 p = 0; p < points; ++p)
             {
