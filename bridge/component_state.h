@@ -24,7 +24,9 @@ struct ComponentState
     bool bypass = false;
 
     // Writes the engine's current values. False when a write fails; the bytes
-    // written so far stay in the stream.
+    // written so far stay in the stream. Runs on the user-interface thread and
+    // reads the control variables while `process` may write them: each is a
+    // plain aligned 32-bit field, so a save sees a control's old or new value.
     static bool write(IBStream* stream, const CPlugIn& engine, bool bypass);
 
     // Reads a whole record laid out for `engine`'s control list. Each value is
@@ -32,7 +34,10 @@ struct ComponentState
     // default. False, with `out` unusable, when the stream ends early.
     static bool read(IBStream* stream, const CPlugIn& engine, ComponentState& out);
 
-    // Writes the values into the engine's bound variables.
+    // Writes the values into the engine's bound variables. Runs on the
+    // user-interface thread while the audio thread may read or write the same
+    // plain fields; the caller then raises an atomic flag so `process`
+    // re-derives its settings from the whole loaded record.
     void storeInto(CPlugIn& engine) const;
 };
 

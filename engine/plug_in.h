@@ -49,6 +49,9 @@ public:
 
     const CControlDescriptor* findControl(std::uint32_t controlId) const;
     void setControlNormalized(std::int32_t position, float normalized);
+    // Called from the user-interface thread (editor refresh) while the audio
+    // thread may write the variable: the read is of one plain aligned 32-bit
+    // field and gives its old or its new value.
     float getControlNormalized(std::int32_t position) const;
 
     bool outputOnly = false;

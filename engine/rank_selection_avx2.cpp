@@ -1,6 +1,12 @@
 #if defined(__x86_64__)
 
+// Clang takes the target features as an attribute on every function below.
+#if defined(__clang__)
+#pragma clang attribute push(__attribute__((target("avx2,bmi,bmi2,popcnt,lzcnt"))),                \
+                             apply_to = function)
+#else
 #pragma GCC target("avx2,bmi,bmi2,popcnt,lzcnt")
+#endif
 
 #include "rank_selection_passes.h"
 #include "rank_selection_variants.h"
@@ -163,5 +169,9 @@ float selectRankAvx2(float* window, std::int32_t size)
                                            select<5>, select<6>, select<7>, select<8>};
     return bySize[(size - 1) / 8](window, size);
 }
+
+#if defined(__clang__)
+#pragma clang attribute pop
+#endif
 
 #endif

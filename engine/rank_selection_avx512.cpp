@@ -1,10 +1,17 @@
 #if defined(__x86_64__)
 
+// Clang takes the target features as an attribute on every function below.
+#if defined(__clang__)
+#pragma clang attribute push(                                                                      \
+    __attribute__((target("avx512f,avx512bw,avx512vbmi,avx512vbmi2,bmi,bmi2,popcnt,lzcnt"))),      \
+    apply_to = function)
+#else
 #pragma GCC target("avx512f,avx512bw,avx512vbmi,avx512vbmi2,bmi,bmi2,popcnt,lzcnt")
 // GCC 12 reports the undefined pass-through operands inside its own AVX-512
 // intrinsics as uninitialized.
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #pragma GCC diagnostic ignored "-Wuninitialized"
+#endif
 
 #include "rank_selection_passes.h"
 #include "rank_selection_variants.h"
@@ -289,5 +296,9 @@ float selectRankAvx512(float* window, std::int32_t size)
         return selectByMasks<Avx512Window<4>>(window, size);
     }
 }
+
+#if defined(__clang__)
+#pragma clang attribute pop
+#endif
 
 #endif

@@ -2,12 +2,22 @@
 # Installs the Debian packages the build needs, only when some are missing.
 set -euo pipefail
 
+# `--fuzz` adds clang with libFuzzer, needed only by `make fuzz`.
+extras=()
+for arg in "$@"; do
+  if [ "$arg" = "--fuzz" ]; then
+    extras+=(clang-14 libclang-rt-14-dev)
+  else
+    extras+=("$arg")
+  fi
+done
+
 packages=(
   build-essential cmake pkg-config
   googletest libgtest-dev libbenchmark-dev
   juce-modules-source-data
   libcairo2-dev libexpat1-dev libsndfile1-dev
-  "$@"
+  "${extras[@]}"
 )
 
 missing=()

@@ -1,0 +1,177 @@
+#include "conformance_host.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+
+using namespace Steinberg;
+using namespace Steinberg::Vst;
+
+namespace conformance
+{
+
+std::unique_ptr<vst3host::PluginInstance> loadPlugin()
+{
+    std::string error;
+    auto module = vst3host::PluginModule::load(TOVANE_BUNDLE, error);
+    if (!module)
+    {
+        ADD_FAILURE() << error;
+        return nullptr;
+    }
+    auto instance = vst3host::PluginInstance::create(std::move(module), error);
+    if (!instance)
+        ADD_FAILURE() << error;
+    return instance;
+}
+
+std::vector<ParameterInfo> parameters(IEditController& controller)
+{
+    std::vector<ParameterInfo> list;
+    for (int32 i = 0; i < controller.getParameterCount(); ++i)
+    {
+        ParameterInfo info{};
+        if (controller.getParameterInfo(i, info) == kResultOk)
+            list.push_back(info);
+    }
+    return list;
+}
+
+ParamID bypassId(IEditController& controller)
+{
+    for (const ParameterInfo& info : parameters(controller))
+        if (info.flags & ParameterInfo::kIsBypass)
+            return info.id;
+    ADD_FAILURE() << "no parameter is flagged as the bypass switch";
+    return kNoParamId;
+}
+
+void addSoundSetting(IEditController& controller, vst3host::ParameterChanges& changes)
+{
+    int n = 0;
+    for (const ParameterInfo& info : parameters(controller))
+    {
+        if (!(info.flags & ParameterInfo::kCanAutomate) || (info.flags & ParameterInfo::kIsBypass))
+            continue;
+        changes.addPoint(info.id, 0, static_cast<double>((n * 37) % 100) / 99.0);
+        ++n;
+    }
+}
+
+Signal testSignal(int32 channels, int32 frames, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<float> noise(-0.25f, 0.25f);
+    Signal signal(static_cast<size_t>(channels), std::vector<float>(static_cast<size_t>(frames)));
+    for (int32 c = 0; c < channels; ++c)
+        for (int32 i = 0; i < frames; ++i)
+        {
+            const auto t = static_cast<float>(i);
+            signal[static_cast<size_t>(c)][static_cast<size_t>(i)] =
+                0.4f * std::sin(0.031f * t + static_cast<float>(c)) +
+                0.3f * std::sin(0.0007f * t * (1.0f + static_cast<float>(c))) + noise(random);
+        }
+    return signal;
+}
+
+bool allFinite(const Signal& signal)
+{
+    for (const auto& channel : signal)
+        for (float sample : channel)
+            if (!std::isfinite(sample))
+                return false;
+    return true;
+}
+
+float peak(const Signal& signal, size_t from)
+{
+    float largest = 0.0f;
+    for (const auto& channel : signal)
+        for (size_t i = from; i < channel.size(); ++i)
+            largest = std::max(largest, std::fabs(channel[i]));
+    return largest;
+}
+
+Renderer::Renderer(vst3host::PluginInstance& plugin, int32 channels, int32 maxBlock)
+    : plugin_(plugin), channels_(channels), maxBlock_(maxBlock), changes_(64, 4),
+      in_(static_cast<size_t>(channels * maxBlock)), out_(static_cast<size_t>(channels * maxBlock))
+{
+}
+
+Signal Renderer::render(const Signal& input, const std::vector<int32>& blockSizes,
+                        const Automation& automation)
+{
+    const auto frames = static_cast<int32>(input.empty() ? 0 : input[0].size());
+    if (std::none_of(blockSizes.begin(), blockSizes.end(), [](int32 size) { return size > 0; }))
+    {
+        ADD_FAILURE() << "no block of the list has frames";
+        return {};
+    }
+    Signal output(input.size(), std::vector<float>(static_cast<size_t>(frames)));
+    std::vector<float*> inPointers(static_cast<size_t>(channels_));
+    std::vector<float*> outPointers(static_cast<size_t>(channels_));
+    for (int32 c = 0; c < channels_; ++c)
+    {
+        inPointers[static_cast<size_t>(c)] = in_.data() + c * maxBlock_;
+        outPointers[static_cast<size_t>(c)] = out_.data() + c * maxBlock_;
+    }
+    AudioBusBuffers inBus{};
+    inBus.numChannels = channels_;
+    inBus.channelBuffers32 = inPointers.data();
+    AudioBusBuffers outBus{};
+    outBus.numChannels = channels_;
+    outBus.channelBuffers32 = outPointers.data();
+    ProcessData data{};
+    data.processMode = kRealtime;
+    data.symbolicSampleSize = kSample32;
+    data.numInputs = 1;
+    data.numOutputs = 1;
+    data.inputs = &inBus;
+    data.outputs = &outBus;
+    data.inputParameterChanges = &changes_;
+
+    int32 done = 0;
+    for (int index = 0; done < frames; ++index)
+    {
+        const int32 size =
+            std::min(blockSizes[static_cast<size_t>(index) % blockSizes.size()], frames - done);
+        changes_.clear();
+        if (automation)
+            automation(index, size, changes_);
+        for (int32 c = 0; c < channels_; ++c)
+            std::copy_n(input[static_cast<size_t>(c)].begin() + done, size,
+                        inPointers[static_cast<size_t>(c)]);
+        data.numSamples = size;
+        EXPECT_EQ(plugin_.processor()->process(data), kResultOk);
+        for (int32 c = 0; c < channels_; ++c)
+            std::copy_n(outPointers[static_cast<size_t>(c)], size,
+                        output[static_cast<size_t>(c)].begin() + done);
+        done += size;
+    }
+    return output;
+}
+
+tresult Renderer::flush(vst3host::ParameterChanges& changes, bool withBusStructs)
+{
+    AudioBusBuffers inBus{};
+    AudioBusBuffers outBus{};
+    inBus.numChannels = channels_;
+    outBus.numChannels = channels_;
+    ProcessData data{};
+    data.processMode = kRealtime;
+    data.symbolicSampleSize = kSample32;
+    data.numSamples = 0;
+    if (withBusStructs)
+    {
+        data.numInputs = 1;
+        data.numOutputs = 1;
+        data.inputs = &inBus;
+        data.outputs = &outBus;
+    }
+    data.inputParameterChanges = &changes;
+    return plugin_.processor()->process(data);
+}
+
+} // namespace conformance
