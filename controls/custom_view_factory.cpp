@@ -47,8 +47,10 @@ struct Request
     {
         const Pair origin = readPair(text("origin"));
         const Pair size = readPair(text("size"));
-        return CRect(CCoord(origin.a), CCoord(origin.b), CCoord(origin.a + size.a),
-                     CCoord(origin.b + size.b));
+        // Summed as coordinates: the integers themselves may be as large as
+        // `strtol` reads, and their sum would overflow.
+        return CRect(CCoord(origin.a), CCoord(origin.b), CCoord(origin.a) + CCoord(size.a),
+                     CCoord(origin.b) + CCoord(size.b));
     }
     CPoint point(UTF8StringPtr attribute) const
     {

@@ -8,6 +8,7 @@
 
 #include <expat.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -17,6 +18,9 @@ namespace
 {
 
 constexpr int kMaxNesting = 64;
+// Template references can multiply a small file into an enormous tree (two
+// references per level double it); one build stops making views past this.
+constexpr int kMaxViewsPerBuild = 20000;
 
 struct StandardColor
 {
@@ -337,15 +341,19 @@ CView* UIDescription::createView(UTF8StringPtr templateName, IController* contro
     if (!node)
         return nullptr;
     controllerStack.push_back(controller);
+    viewsLeft = kMaxViewsPerBuild;
+    expandingTemplates.assign(1, node);
     CView* view = buildView(*node, controller, 0);
+    expandingTemplates.clear();
     controllerStack.pop_back();
     return view;
 }
 
 CView* UIDescription::buildView(const Node& node, IController* controller, int depth)
 {
-    if (depth > kMaxNesting)
+    if (depth > kMaxNesting || viewsLeft <= 0)
         return nullptr;
+    --viewsLeft;
     const UIAttributes& attributes = node.attributes;
 
     // A view that names a template is a copy of that template's tree, placed at its own origin.
@@ -353,9 +361,13 @@ CView* UIDescription::buildView(const Node& node, IController* controller, int d
     if (node.name == "view" && templateRef)
     {
         const Node* referenced = findTemplate(*templateRef);
-        if (!referenced)
+        // A template cannot contain itself, directly or through others.
+        if (!referenced || std::find(expandingTemplates.begin(), expandingTemplates.end(),
+                                     referenced) != expandingTemplates.end())
             return nullptr;
+        expandingTemplates.push_back(referenced);
         CView* view = buildView(*referenced, controller, depth + 1);
+        expandingTemplates.pop_back();
         if (view)
         {
             CRect r = view->getViewSize();

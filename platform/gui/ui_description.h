@@ -73,6 +73,10 @@ private:
     mutable std::map<std::string, CBitmap*> bitmaps;
     std::map<std::string, CFontDesc*> fonts;
     mutable std::vector<IController*> controllerStack;
+    // While a build runs: the templates being expanded, and how many more
+    // views it may make.
+    std::vector<const Node*> expandingTemplates;
+    int viewsLeft{0};
 };
 
 } // namespace VSTGUI
