@@ -1,5 +1,6 @@
 #include "component_state.h"
 
+#include "control_default.h"
 #include "plug_in.h"
 
 #include "base/source/fstreamer.h"
@@ -74,29 +75,12 @@ bool readField(IBStreamer& streamer, const CControlDescriptor& control, double& 
     }
 }
 
-double defaultOf(const CControlDescriptor& control)
-{
-    switch (control.dataType)
-    {
-    case kDataInt:
-        return control.intDefault;
-    case kDataFloat:
-        return control.floatDefault;
-    case kDataDouble:
-        return control.doubleDefault;
-    case kDataUInt:
-        return control.uintDefault;
-    default:
-        return 0.0;
-    }
-}
-
 // Keeps a loaded value inside its control's range and inside what its
 // variable can hold, so a damaged record cannot set what no control could.
 double bringIntoRange(const CControlDescriptor& control, double value)
 {
     if (std::isnan(value))
-        value = defaultOf(control);
+        value = plainDefault(control);
     double low = std::min<double>(control.minValue, control.maxValue);
     double high = std::max<double>(control.minValue, control.maxValue);
     if (control.dataType == kDataInt)

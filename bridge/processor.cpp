@@ -1,6 +1,7 @@
 #include "processor.h"
 
 #include "built_in_parameters.h"
+#include "control_default.h"
 #include "enumeration_items.h"
 #include "log_scale_parameter.h"
 #include "parameter_ids.h"
@@ -33,23 +34,6 @@ bool isPublishedControlType(uint32 controlType)
 bool isLogScale(const CControlDescriptor& control)
 {
     return control.logScale || control.logScaleAlt;
-}
-
-// The published default in plain units: the default field of the control's
-// data type.
-double plainDefault(const CControlDescriptor& control)
-{
-    switch (control.dataType)
-    {
-    case kDataInt:
-        return control.intDefault;
-    case kDataFloat:
-        return control.floatDefault;
-    case kDataDouble:
-        return control.doubleDefault;
-    default:
-        return 0.0;
-    }
 }
 
 RangeParameter* newRangeParameter(ParamID id, const char* title, ParamValue maxPlain,
