@@ -30,7 +30,7 @@ double AutomationLane::valueAt(double seconds) const
 namespace
 {
 
-double parseTime(const std::string& spec, const std::string& text)
+double parseTime(const std::string& argument, const std::string& text)
 {
     std::string number = text;
     double scale = 1.0;
@@ -45,19 +45,19 @@ double parseTime(const std::string& spec, const std::string& text)
     const double value = std::strtod(number.c_str(), &end);
     if (number.empty() || end != number.c_str() + number.size() || !std::isfinite(value) ||
         value < 0.0)
-        usageError("--automate '" + spec + "': bad time '" + text + "' (use e.g. 4s or 250ms)");
+        usageError("--automate '" + argument + "': bad time '" + text + "' (use e.g. 4s or 250ms)");
     return value * scale;
 }
 
 } // namespace
 
-std::vector<AutomationLane> parseAutomations(const std::vector<std::string>& specs,
+std::vector<AutomationLane> parseAutomations(const std::vector<std::string>& arguments,
                                              const ParameterCatalog& catalog)
 {
     std::vector<AutomationLane> lanes;
-    for (const std::string& spec : specs)
+    for (const std::string& argument : arguments)
     {
-        const auto [name, list] = splitAssignment("--automate", spec);
+        const auto [name, list] = splitAssignment("--automate", argument);
         const ParameterEntry& parameter = catalog.find(name);
         for (const AutomationLane& lane : lanes)
             if (lane.id == parameter.id)
@@ -74,10 +74,10 @@ std::vector<AutomationLane> parseAutomations(const std::vector<std::string>& spe
             const std::string point = list.substr(start, comma - start);
             const auto at = point.rfind('@');
             if (at == std::string::npos || at == 0 || at + 1 == point.size())
-                usageError("--automate '" + spec + "': point '" + point + "' needs VALUE@TIME");
-            const double seconds = parseTime(spec, point.substr(at + 1));
+                usageError("--automate '" + argument + "': point '" + point + "' needs VALUE@TIME");
+            const double seconds = parseTime(argument, point.substr(at + 1));
             if (!lane.points.empty() && seconds < lane.points.back().seconds)
-                usageError("--automate '" + spec + "': times must not go backwards");
+                usageError("--automate '" + argument + "': times must not go backwards");
             lane.points.push_back({seconds, catalog.normalizedFor(parameter, point.substr(0, at))});
             start = comma + 1;
         }

@@ -27,7 +27,7 @@ struct AutomationLane
 
 // Parses each "NAME=V@T,V@T,..." (T as "4s", "250ms" or plain seconds, in
 // order); throws a usage error naming the problem.
-std::vector<AutomationLane> parseAutomations(const std::vector<std::string>& specs,
+std::vector<AutomationLane> parseAutomations(const std::vector<std::string>& arguments,
                                              const ParameterCatalog& catalog);
 
 } // namespace render
