@@ -51,7 +51,7 @@ private:
 } // namespace VSTGUI
 
 // Type identity by class name: `isTypeOf` answers for the class and all its bases.
-#define CLASS_METHODS(name, parent)                                                                \
+#define CLASS_IDENTITY(name, parent)                                                               \
     bool isTypeOf(VSTGUI::IdStringPtr s) const override                                            \
     {                                                                                              \
         return std::strcmp(s, #name) == 0 || parent::isTypeOf(s);                                  \
@@ -59,21 +59,17 @@ private:
     VSTGUI::IdStringPtr getClassName() const override                                              \
     {                                                                                              \
         return #name;                                                                              \
-    }                                                                                              \
+    }
+
+#define CLASS_METHODS(name, parent)                                                                \
+    CLASS_IDENTITY(name, parent)                                                                   \
     VSTGUI::CBaseObject* newCopy() const override                                                  \
     {                                                                                              \
         return new name(*this);                                                                    \
     }
 
 #define CLASS_METHODS_NOCOPY(name, parent)                                                         \
-    bool isTypeOf(VSTGUI::IdStringPtr s) const override                                            \
-    {                                                                                              \
-        return std::strcmp(s, #name) == 0 || parent::isTypeOf(s);                                  \
-    }                                                                                              \
-    VSTGUI::IdStringPtr getClassName() const override                                              \
-    {                                                                                              \
-        return #name;                                                                              \
-    }                                                                                              \
+    CLASS_IDENTITY(name, parent)                                                                   \
     VSTGUI::CBaseObject* newCopy() const override                                                  \
     {                                                                                              \
         return nullptr;                                                                            \

@@ -70,6 +70,14 @@ void CControl::endEdit()
         listener->controlEndEdit(this);
 }
 
+CMouseEventResult CControl::endDragEdit()
+{
+    if (!isEditing())
+        return kMouseEventNotHandled;
+    endEdit();
+    return kMouseEventHandled;
+}
+
 void CControl::valueChanged()
 {
     if (listener)

@@ -49,6 +49,8 @@ public:
     virtual void beginEdit();
     virtual void endEdit();
     bool isEditing() const { return editing > 0; }
+    // Ends the edit a mouse drag opened; a release without one is not handled.
+    CMouseEventResult endDragEdit();
     int32_t getEditing() const { return editing; }
 
     // Tells the listener that the value changed.

@@ -86,10 +86,7 @@ CMouseEventResult CKnob::onMouseUp(CPoint& where, const CButtonState& buttons)
 {
     (void)where;
     (void)buttons;
-    if (!isEditing())
-        return kMouseEventNotHandled;
-    endEdit();
-    return kMouseEventHandled;
+    return endDragEdit();
 }
 
 // Up and right raise the value; shift makes the drag ten times finer. Holding shift

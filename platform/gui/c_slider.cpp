@@ -134,10 +134,7 @@ CMouseEventResult CSlider::onMouseUp(CPoint& where, const CButtonState& buttons)
 {
     (void)where;
     (void)buttons;
-    if (!isEditing())
-        return kMouseEventNotHandled;
-    endEdit();
-    return kMouseEventHandled;
+    return endDragEdit();
 }
 
 CMouseEventResult CSlider::onMouseMoved(CPoint& where, const CButtonState& buttons)
