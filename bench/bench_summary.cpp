@@ -2,6 +2,7 @@
 
 #include "bench_settings.h"
 #include "bench_signal.h"
+#include "plugin_bench.h"
 #include "rank_selection_bench.h"
 
 #include <algorithm>
@@ -94,11 +95,14 @@ void BenchSummary::printSummary() const
                         1e9 / 48000.0 / frame);
     }
 
-    const double factor = realtime("plugin/heavy/process_512");
     std::printf(
         "\nPlug-in through VST 3 process, stereo 48 kHz, 512-frame blocks, heavy setting\n");
-    if (factor > 0.0)
-        std::printf("  %.0fx real time\n", factor);
-    else
-        std::printf("  not measured\n");
+    for (const BenchSignal signal : kBenchSignals)
+    {
+        const double factor = realtime(pluginBenchName(signal));
+        if (factor > 0.0)
+            std::printf("  %-16s %.0fx real time\n", signalName(signal), factor);
+        else
+            std::printf("  %-16s not measured\n", signalName(signal));
+    }
 }

@@ -19,8 +19,8 @@ namespace
 constexpr int kBlock = 512;
 constexpr double kSampleRate = 48000.0;
 
-// One iteration is one `process` call of 512 stereo frames.
-void processBlocks(benchmark::State& state)
+// One iteration is one `process` call of 512 stereo frames of `signal`.
+void processBlocks(benchmark::State& state, BenchSignal signal)
 {
     std::string error;
     const auto module = vst3host::PluginModule::load(TOVANE_BUNDLE, error);
@@ -43,8 +43,8 @@ void processBlocks(benchmark::State& state)
     }
     buffers.data().inputParameterChanges = &changes;
 
-    const std::vector<float> left = benchSignal(BenchSignal::WhiteNoise, 1 << 16, 4);
-    const std::vector<float> right = benchSignal(BenchSignal::WhiteNoise, 1 << 16, 5);
+    const std::vector<float> left = benchSignal(signal, 1 << 16, 4);
+    const std::vector<float> right = benchSignal(signal, 1 << 16, 5);
     std::size_t offset = 0;
     for (auto _ : state)
     {
@@ -63,8 +63,15 @@ void processBlocks(benchmark::State& state)
 
 } // namespace
 
+std::string pluginBenchName(BenchSignal signal)
+{
+    return std::string("plugin/heavy/") + signalName(signal) + "/process_512";
+}
+
 void registerPluginBenchmarks()
 {
-    repeated(benchmark::RegisterBenchmark("plugin/heavy/process_512", processBlocks))
-        ->Unit(benchmark::kMicrosecond);
+    for (const BenchSignal signal : kBenchSignals)
+        repeated(
+            benchmark::RegisterBenchmark(pluginBenchName(signal).c_str(), processBlocks, signal))
+            ->Unit(benchmark::kMicrosecond);
 }
