@@ -145,31 +145,7 @@ void ComponentState::storeInto(CPlugIn& engine) const
 {
     const int32 count = std::min(engine.controls.count(), static_cast<int32>(values.size()));
     for (int32 i = 0; i < count; ++i)
-    {
-        const CControlDescriptor& control = *engine.controls.at(i);
-        const double value = values[static_cast<size_t>(i)];
-        switch (control.dataType)
-        {
-        case kDataInt:
-            if (control.intVariable)
-                *control.intVariable = static_cast<std::int32_t>(value);
-            break;
-        case kDataFloat:
-            if (control.floatVariable)
-                *control.floatVariable = static_cast<float>(value);
-            break;
-        case kDataDouble:
-            if (control.doubleVariable)
-                *control.doubleVariable = value;
-            break;
-        case kDataUInt:
-            if (control.uintVariable)
-                *control.uintVariable = static_cast<std::uint32_t>(value);
-            break;
-        default:
-            break;
-        }
-    }
+        engine.controls.at(i)->storePlain(values[static_cast<size_t>(i)]);
 }
 
 } // namespace Wrenlock

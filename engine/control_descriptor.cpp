@@ -1,9 +1,24 @@
 #include "control_descriptor.h"
 
 #include <cstring>
+#include <limits>
 
 namespace
 {
+// Truncates toward zero, saturating at the limits of T so that a value outside
+// T's range (possible with extreme descriptor ranges) is never undefined.
+template <typename T> T truncateSaturating(double value)
+{
+    constexpr double low = static_cast<double>(std::numeric_limits<T>::min());
+    // The double nearest the maximum may round up past it, so compare with >=.
+    constexpr double high = static_cast<double>(std::numeric_limits<T>::max());
+    if (value <= low)
+        return std::numeric_limits<T>::min();
+    if (value >= high)
+        return std::numeric_limits<T>::max();
+    return static_cast<T>(value);
+}
+
 // Copies at most kTextCapacity - 1 characters and always terminates, so a copy
 // never shares or overruns a text buffer.
 void copyText(char* destination, const char* source)
@@ -85,4 +100,29 @@ void CControlDescriptor::setVariableName(const char* text)
 void CControlDescriptor::setEnumeration(const char* text)
 {
     copyText(enumeration, text);
+}
+
+void CControlDescriptor::storePlain(double plain) const
+{
+    switch (dataType)
+    {
+    case kDataInt:
+        if (intVariable != nullptr)
+            *intVariable = truncateSaturating<std::int32_t>(plain);
+        break;
+    case kDataFloat:
+        if (floatVariable != nullptr)
+            *floatVariable = static_cast<float>(plain);
+        break;
+    case kDataDouble:
+        if (doubleVariable != nullptr)
+            *doubleVariable = plain;
+        break;
+    case kDataUInt:
+        if (uintVariable != nullptr)
+            *uintVariable = static_cast<std::uint32_t>(truncateSaturating<std::int64_t>(plain));
+        break;
+    default:
+        break;
+    }
 }

@@ -38,6 +38,12 @@ struct CControlDescriptor
     void setVariableName(const char* text);
     void setEnumeration(const char* text);
 
+    // Stores a plain value in the variable of `dataType`, truncating toward
+    // zero and saturating for the integer types; an unsigned variable takes
+    // the low word of the 64-bit value so a negative value keeps its
+    // two's-complement bits. Stores nothing without a variable.
+    void storePlain(double plain) const;
+
     std::uint32_t controlType = 0;
     std::uint32_t controlId = 0;
     std::uint32_t meterDetectMode = 2;

@@ -2,24 +2,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <limits>
-
-namespace
-{
-// Truncates toward zero, saturating at the limits of T so that a value outside
-// T's range (possible with extreme descriptor ranges) is never undefined.
-template <typename T> T truncateSaturating(float value)
-{
-    constexpr float low = static_cast<float>(std::numeric_limits<T>::min());
-    // The float nearest the maximum rounds up past it, so compare with >=.
-    constexpr float high = static_cast<float>(std::numeric_limits<T>::max());
-    if (value <= low)
-        return std::numeric_limits<T>::min();
-    if (value >= high)
-        return std::numeric_limits<T>::max();
-    return static_cast<T>(value);
-}
-} // namespace
 
 CPlugIn::CPlugIn()
 {
@@ -160,28 +142,7 @@ void CPlugIn::setControlNormalized(std::int32_t position, float normalized)
         normalized = 1.0f;
 
     const float plain = (d->maxValue - d->minValue) * normalized + d->minValue;
-    switch (d->dataType)
-    {
-    case kDataInt:
-        if (d->intVariable != nullptr)
-            *d->intVariable = truncateSaturating<std::int32_t>(plain);
-        break;
-    case kDataFloat:
-        if (d->floatVariable != nullptr)
-            *d->floatVariable = plain;
-        break;
-    case kDataDouble:
-        if (d->doubleVariable != nullptr)
-            *d->doubleVariable = static_cast<double>(plain);
-        break;
-    case kDataUInt:
-        // Through 64 bits so a negative plain value keeps its two's-complement low word.
-        if (d->uintVariable != nullptr)
-            *d->uintVariable = static_cast<std::uint32_t>(truncateSaturating<std::int64_t>(plain));
-        break;
-    default:
-        break;
-    }
+    d->storePlain(plain);
     controlChanged(d->controlId);
 }
 
