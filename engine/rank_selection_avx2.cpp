@@ -13,8 +13,6 @@
 
 #include <immintrin.h>
 
-#include <cstring>
-
 namespace
 {
 
@@ -72,10 +70,7 @@ public:
 
     void rotate(std::int32_t lo, std::int32_t count, std::int32_t hi)
     {
-        const float pivot = memory[hi];
-        memory[hi] = memory[lo + count - 1];
-        std::memmove(memory + lo + 1, memory + lo, sizeof(float) * (count - 1));
-        memory[lo] = pivot;
+        rotateElements(memory, lo, count, hi);
         reload();
     }
 

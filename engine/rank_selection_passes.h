@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstdint>
+#include <cstring>
 #include <utility>
 
 namespace
@@ -41,6 +42,17 @@ inline std::int32_t moveElements(float* window, std::uint64_t notAbove, std::uin
     }
     std::swap(window[next], window[hi]);
     return next;
+}
+
+// Performs `count` passes in memory whose pivot is below every element of its
+// range: positions lo..lo + count - 1 take the pivot and the elements of lo..lo
+// + count - 2, and hi takes the element of lo + count - 1.
+inline void rotateElements(float* window, std::int32_t lo, std::int32_t count, std::int32_t hi)
+{
+    const float pivot = window[hi];
+    window[hi] = window[lo + count - 1];
+    std::memmove(window + lo + 1, window + lo, sizeof(float) * (count - 1));
+    window[lo] = pivot;
 }
 
 // Whether the passes from hi down to target all move nothing, so that the pass

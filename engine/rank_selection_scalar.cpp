@@ -1,8 +1,6 @@
 #include "rank_selection_passes.h"
 #include "rank_selection_variants.h"
 
-#include <cstring>
-
 namespace
 {
 
@@ -77,10 +75,7 @@ public:
 
     void rotate(std::int32_t lo, std::int32_t count, std::int32_t hi)
     {
-        const float pivot = memory[hi];
-        memory[hi] = memory[lo + count - 1];
-        std::memmove(memory + lo + 1, memory + lo, sizeof(float) * (count - 1));
-        memory[lo] = pivot;
+        rotateElements(memory, lo, count, hi);
     }
 
 private:
