@@ -282,6 +282,18 @@ bool CNettlesheave::processFrame(const float* in, float* out, std::uint32_t inCh
     return true;
 }
 
+void CNettlesheave::followBufferMod(CMedianWindow& own, CMedianWindow& other, std::uint32_t value,
+                                    std::uint32_t& otherSwitch)
+{
+    own.setModulated(value != 0);
+    if (!linked())
+        return;
+    other.setModulated(value != 0);
+    otherSwitch = value;
+    // The other switch moved without the host's knowledge.
+    guiUpdateRequested = 1;
+}
+
 bool CNettlesheave::controlChanged(std::uint32_t controlId)
 {
     switch (controlId)
@@ -350,23 +362,10 @@ bool CNettlesheave::controlChanged(std::uint32_t controlId)
     // Buffer Mod follows the switch's value, so a host resending the same
     // value during automation cannot toggle it.
     case 45:
-        leftWindow.setModulated(m_uDoModulateLeft != 0);
-        if (linked())
-        {
-            rightWindow.setModulated(m_uDoModulateLeft != 0);
-            m_uDoModulateRight = m_uDoModulateLeft;
-            // The other switch moved without the host's knowledge.
-            guiUpdateRequested = 1;
-        }
+        followBufferMod(leftWindow, rightWindow, m_uDoModulateLeft, m_uDoModulateRight);
         break;
     case 48:
-        rightWindow.setModulated(m_uDoModulateRight != 0);
-        if (linked())
-        {
-            leftWindow.setModulated(m_uDoModulateRight != 0);
-            m_uDoModulateLeft = m_uDoModulateRight;
-            guiUpdateRequested = 1;
-        }
+        followBufferMod(rightWindow, leftWindow, m_uDoModulateRight, m_uDoModulateLeft);
         break;
     default:
         break;

@@ -70,4 +70,8 @@ private:
                                std::uint32_t doModulate, std::uint32_t modSource);
     float blend(float wet, float dry) const;
     bool linked() const { return m_uStereoLink != 0; }
+    // A Buffer Mod switch's new value: its own window follows it and, under the
+    // link, so do the other window and the other switch.
+    void followBufferMod(CMedianWindow& own, CMedianWindow& other, std::uint32_t value,
+                         std::uint32_t& otherSwitch);
 };
