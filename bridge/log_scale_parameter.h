@@ -1,6 +1,7 @@
 #pragma once
 
 #include "log_scale_mapping.h"
+#include "widen_text.h"
 
 #include "public.sdk/source/vst/vstparameters.h"
 
@@ -33,10 +34,7 @@ public:
         char text[128];
         std::snprintf(text, sizeof text, "%.*lf", static_cast<int>(precision),
                       static_cast<double>(toPlain(normalized)));
-        int32 i = 0;
-        for (; text[i] != 0 && i < 127; ++i)
-            string[i] = static_cast<TChar>(text[i]);
-        string[i] = 0;
+        Wrenlock::widenText(text, string);
     }
 
     // Reads a decimal number; a text holding no number is refused.

@@ -1,5 +1,7 @@
 #include "peak_parameter.h"
 
+#include "widen_text.h"
+
 #include <cmath>
 #include <cstdio>
 
@@ -26,10 +28,7 @@ void PeakParameter::toString(ParamValue normalized, String128 string) const
         const float decibels = std::log10(static_cast<float>(normalized)) * 20.0f;
         char text[64];
         std::snprintf(text, sizeof text, "%.3f", static_cast<double>(decibels));
-        int32 i = 0;
-        for (; text[i] != 0 && i < 127; ++i)
-            string[i] = static_cast<TChar>(text[i]);
-        string[i] = 0;
+        widenText(text, string);
         return;
     }
     string[0] = u'-';
