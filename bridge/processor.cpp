@@ -94,12 +94,7 @@ tresult PLUGIN_API Processor::initialize(FUnknown* context)
 // One parameter per published control, under its list position.
 void Processor::publishControls()
 {
-    int32 logScaleCount = 0;
-    for (int32 n = 0; n < engine->controls.count(); ++n)
-        if (isLogScale(*engine->controls.at(n)))
-            ++logScaleCount;
     logScales.clear();
-    logScales.reserve(static_cast<size_t>(logScaleCount));
 
     for (int32 n = 0; n < engine->controls.count(); ++n)
     {
@@ -210,8 +205,6 @@ tresult PLUGIN_API Processor::setParamNormalized(ParamID id, ParamValue value)
 // type only. The caller gets the new view's one reference.
 IPlugView* PLUGIN_API Processor::createView(FIDString name)
 {
-    if (!engine)
-        return nullptr;
     if (!name || std::strcmp(name, ViewType::kEditor) != 0)
         return nullptr;
     if (!engine->wantsEditor)

@@ -21,8 +21,6 @@ VSTGUI::CView* Processor::createCustomView(VSTGUI::UTF8StringPtr name,
                                            VSTGUI::VST3Editor* editor)
 {
     (void)editor;
-    if (!engine)
-        return nullptr;
     return VSTGUI::CustomViewFactory::create(name, attributes, description, alphaWheelKnob);
 }
 
@@ -31,8 +29,6 @@ VSTGUI::IController* Processor::createSubController(VSTGUI::UTF8StringPtr name,
                                                     VSTGUI::VST3Editor* editor)
 {
     (void)description;
-    if (!engine)
-        return nullptr;
     return VSTGUI::SubControllerFactory::create(name, editor, this, lcdParameters, alphaWheelKnob);
 }
 
