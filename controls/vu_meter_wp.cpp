@@ -59,8 +59,8 @@ void CVuMeterWP::drawLeds(CDrawContext* context)
     if (nbLed < 1)
         return;
     CBitmap* onImage = getOnBitmap();
-    CRect on = rectOn;
-    CRect off = rectOff;
+    CRect on = size;
+    CRect off = size;
     CPoint onOffset;
     const CPoint offOffset;
 

@@ -75,8 +75,6 @@ CMouseEventResult CXYPadWP::onMouseDown(CPoint& where, const CButtonState& butto
 {
     if (!buttons.isLeftButton())
         return kMouseEventNotHandled;
-    const CCoord d = getRoundRectRadius();
-    mouseStartValue = where - CPoint(size.left + d / 2, size.top + d / 2);
     dragging = true;
     onMouseMoved(where, buttons);
     if (getEditing() <= 0)
@@ -136,7 +134,6 @@ CMouseEventResult CXYPadWP::onMouseMoved(CPoint& where, const CButtonState& butt
         setValue(calculateValue(fx, static_cast<float>(1.0 - upY)));
     }
     invalid();
-    lastMouseValue = where;
     dragging = true;
     return kMouseEventHandled;
 }

@@ -48,6 +48,21 @@ private:
     int32_t nbReference{1};
 };
 
+// Points `slot` at `object`, holding one reference to the new object and
+// dropping the one held on the previous object; false when it already pointed
+// there.
+template <typename T> bool exchangeReference(T*& slot, T* object)
+{
+    if (slot == object)
+        return false;
+    if (object)
+        object->remember();
+    if (slot)
+        slot->forget();
+    slot = object;
+    return true;
+}
+
 } // namespace VSTGUI
 
 // Type identity by class name: `isTypeOf` answers for the class and all its bases.

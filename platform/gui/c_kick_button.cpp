@@ -33,7 +33,6 @@ CMouseEventResult CKickButton::onMouseDown(CPoint& where, const CButtonState& bu
 {
     if (!(buttons & kLButton))
         return kMouseEventNotHandled;
-    fEntryState = value;
     beginEdit();
     return onMouseMoved(where, buttons);
 }

@@ -35,7 +35,6 @@ public:
 protected:
     CPoint offset;
     CCoord heightOfOneImage;
-    float fEntryState{0.f};
 };
 
 } // namespace VSTGUI

@@ -32,13 +32,7 @@ CKnob::~CKnob()
 
 void CKnob::setHandleBitmap(CBitmap* bitmap)
 {
-    if (bitmap == pHandle)
-        return;
-    if (bitmap)
-        bitmap->remember();
-    if (pHandle)
-        pHandle->forget();
-    pHandle = bitmap;
+    exchangeReference(pHandle, bitmap);
 }
 
 void CKnob::draw(CDrawContext* context)
@@ -77,7 +71,6 @@ CMouseEventResult CKnob::onMouseDown(CPoint& where, const CButtonState& buttons)
         return kMouseEventNotHandled;
     beginEdit();
     firstPoint = where;
-    lastPoint = where;
     entryValue = getValueNormalized();
     return kMouseEventHandled;
 }
@@ -89,8 +82,7 @@ CMouseEventResult CKnob::onMouseUp(CPoint& where, const CButtonState& buttons)
     return endDragEdit();
 }
 
-// Up and right raise the value; shift makes the drag ten times finer. Holding shift
-// mid-drag restarts the measurement so the value doesn't jump.
+// Up and right raise the value; shift makes the drag ten times finer.
 CMouseEventResult CKnob::onMouseMoved(CPoint& where, const CButtonState& buttons)
 {
     if (!isEditing() || !(buttons & kLButton))
@@ -102,7 +94,6 @@ CMouseEventResult CKnob::onMouseMoved(CPoint& where, const CButtonState& buttons
     float normalized = static_cast<float>(entryValue + delta);
     float before = value;
     setValueNormalized(normalized);
-    lastPoint = where;
     if (value != before)
     {
         valueChanged();

@@ -48,7 +48,6 @@ protected:
     float zoomFactor{200.f};
     // Drag state: where the drag started and the value then.
     CPoint firstPoint;
-    CPoint lastPoint;
     float entryValue{0.f};
 };
 

@@ -31,13 +31,7 @@ CParamDisplay::~CParamDisplay()
 
 void CParamDisplay::setFont(CFontDesc* font)
 {
-    if (font == fontID)
-        return;
-    if (font)
-        font->remember();
-    if (fontID)
-        fontID->forget();
-    fontID = font;
+    exchangeReference(fontID, font);
 }
 
 std::string CParamDisplay::formatValue(float v) const

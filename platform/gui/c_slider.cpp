@@ -33,14 +33,8 @@ CSlider::~CSlider()
 
 void CSlider::setHandle(CBitmap* handle)
 {
-    if (handle == pHandle)
-        return;
-    if (handle)
-        handle->remember();
-    if (pHandle)
-        pHandle->forget();
-    pHandle = handle;
-    setDirty(true);
+    if (exchangeReference(pHandle, handle))
+        setDirty(true);
 }
 
 bool CSlider::risesWithCoordinate() const

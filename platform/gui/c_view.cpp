@@ -79,26 +79,14 @@ void CView::setViewSize(const CRect& rect, bool invalidate)
 
 void CView::setBackground(CBitmap* background)
 {
-    if (background == pBackground)
-        return;
-    if (background)
-        background->remember();
-    if (pBackground)
-        pBackground->forget();
-    pBackground = background;
-    setDirty(true);
+    if (exchangeReference(pBackground, background))
+        setDirty(true);
 }
 
 void CView::setDisabledBackground(CBitmap* background)
 {
-    if (background == pDisabledBackground)
-        return;
-    if (background)
-        background->remember();
-    if (pDisabledBackground)
-        pDisabledBackground->forget();
-    pDisabledBackground = background;
-    setDirty(true);
+    if (exchangeReference(pDisabledBackground, background))
+        setDirty(true);
 }
 
 CBitmap* CView::getDrawBackground() const

@@ -9,14 +9,13 @@ namespace VSTGUI
 
 CVuMeter::CVuMeter(const CRect& size, CBitmap* onBitmap, CBitmap* offBitmap, int32_t nbLed,
                    int32_t style)
-    : CControl(size, nullptr, -1, onBitmap), nbLed(nbLed), style(style), rectOn(size), rectOff(size)
+    : CControl(size, nullptr, -1, onBitmap), nbLed(nbLed), style(style)
 {
     setOffBitmap(offBitmap);
 }
 
 CVuMeter::CVuMeter(const CVuMeter& v)
-    : CControl(v), nbLed(v.nbLed), style(v.style), decreaseValue(v.decreaseValue), rectOn(v.rectOn),
-      rectOff(v.rectOff)
+    : CControl(v), nbLed(v.nbLed), style(v.style), decreaseValue(v.decreaseValue)
 {
     setOffBitmap(v.offBitmap);
 }
@@ -29,21 +28,8 @@ CVuMeter::~CVuMeter()
 
 void CVuMeter::setOffBitmap(CBitmap* bitmap)
 {
-    if (bitmap == offBitmap)
-        return;
-    if (bitmap)
-        bitmap->remember();
-    if (offBitmap)
-        offBitmap->forget();
-    offBitmap = bitmap;
-    setDirty(true);
-}
-
-void CVuMeter::setViewSize(const CRect& rect, bool invalidate)
-{
-    CControl::setViewSize(rect, invalidate);
-    rectOn = rect;
-    rectOff = rect;
+    if (exchangeReference(offBitmap, bitmap))
+        setDirty(true);
 }
 
 void CVuMeter::setDirty(bool val)
@@ -56,8 +42,8 @@ void CVuMeter::draw(CDrawContext* context)
     CBitmap* onBitmap = getOnBitmap();
     if (!onBitmap)
         return;
-    CRect on(rectOn);
-    CRect off(rectOff);
+    CRect on(size);
+    CRect off(size);
     CPoint onOffset;
     CPoint offOffset;
 

@@ -18,7 +18,6 @@ public:
     ~CVuMeter() override;
 
     void draw(CDrawContext* context) override;
-    void setViewSize(const CRect& rect, bool invalidate = true) override;
     // Clearing the dirty state keeps the old value: it carries the fall-off.
     void setDirty(bool val = true) override;
 
@@ -40,9 +39,6 @@ protected:
     int32_t nbLed;
     int32_t style;
     float decreaseValue{0.1f};
-    // Drawing rectangles of the lit and unlit parts, equal to the view's rectangle.
-    CRect rectOn;
-    CRect rectOff;
 };
 
 } // namespace VSTGUI

@@ -57,8 +57,6 @@ CMouseEventResult CXYPad::onMouseDown(CPoint& where, const CButtonState& buttons
 {
     if (!buttons.isLeftButton())
         return kMouseEventNotHandled;
-    CCoord half = getRoundRectRadius() / 2;
-    mouseStartValue = CPoint(where.x - size.left - half, where.y - size.top - half);
     beginEdit();
     onMouseMoved(where, buttons);
     return kMouseEventHandled;
@@ -92,7 +90,6 @@ CMouseEventResult CXYPad::onMouseMoved(CPoint& where, const CButtonState& button
     if (listener && isDirty())
         listener->valueChanged(this);
     invalid();
-    lastMouseValue = p;
     return kMouseEventHandled;
 }
 

@@ -30,10 +30,6 @@ public:
 
 protected:
     bool stopTrackingOnMouseExit{false};
-    // Pointer position when the drag began and at the last move, relative to the
-    // handle's travel area.
-    CPoint mouseStartValue;
-    CPoint lastMouseValue;
 };
 
 } // namespace VSTGUI
