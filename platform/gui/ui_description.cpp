@@ -369,15 +369,7 @@ CView* UIDescription::buildView(const Node& node, IController* controller, int d
         CView* view = buildView(*referenced, controller, depth + 1);
         expandingTemplates.pop_back();
         if (view)
-        {
-            CRect r = view->getViewSize();
-            CPoint p;
-            if (attributes.getPointAttribute("origin", p))
-                r.moveTo(p);
-            if (attributes.getPointAttribute("size", p))
-                r = CRect(r.getTopLeft(), p);
-            view->setViewSize(r);
-        }
+            view->setViewSize(ViewFactory::placedRect(view->getViewSize(), attributes));
         return view;
     }
 

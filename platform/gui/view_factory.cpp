@@ -77,12 +77,7 @@ void applyView(CView* v, const UIAttributes& a, const IUIDescription* d, bool wi
 {
     if (withGeometry)
     {
-        CRect r = v->getViewSize();
-        CPoint p;
-        if (a.getPointAttribute("origin", p))
-            r.moveTo(p);
-        if (a.getPointAttribute("size", p))
-            r = CRect(r.getTopLeft(), p);
+        const CRect r = placedRect(v->getViewSize(), a);
         if (r != v->getViewSize())
             v->setViewSize(r);
     }
@@ -310,6 +305,16 @@ void applyAttributes(CView* view, const UIAttributes& a, const IUIDescription* d
         if (a.getBooleanAttribute("stop-tracking-on-mouse-exit", flag))
             v->setStopTrackingOnMouseExit(flag);
     }
+}
+
+CRect placedRect(CRect rect, const UIAttributes& attributes)
+{
+    CPoint p;
+    if (attributes.getPointAttribute("origin", p))
+        rect.moveTo(p);
+    if (attributes.getPointAttribute("size", p))
+        rect = CRect(rect.getTopLeft(), p);
+    return rect;
 }
 
 } // namespace VSTGUI::ViewFactory

@@ -21,5 +21,8 @@ CView* createView(const std::string& className, const UIAttributes& attributes,
 void applyAttributes(CView* view, const UIAttributes& attributes, const IUIDescription* description,
                      bool withGeometry);
 
+// `rect` moved to the node's origin and resized to its size, where it gives them.
+CRect placedRect(CRect rect, const UIAttributes& attributes);
+
 } // namespace ViewFactory
 } // namespace VSTGUI
