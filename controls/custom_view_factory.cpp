@@ -109,18 +109,13 @@ CView* buildPad(const Request& r)
     pad->setFontColor(r.colour("font-color"));
     pad->setFrameWidth(readInt(r.text("frame-width")));
     pad->setRoundRectRadius(readInt(r.text("round-rect-radius")));
-    int32_t style = pad->getStyle();
-    if (readFlag(r.text("style-round-rect")))
-        style |= kRoundRectStyle;
-    else
-        style &= ~kRoundRectStyle;
-    pad->setStyle(style);
-    style = pad->getStyle();
-    if (readFlag(r.text("style-no-frame")))
-        style |= kNoFrame;
-    else
-        style &= ~kNoFrame;
-    pad->setStyle(style);
+    const auto setStyleBit = [&](const char* attribute, int32_t bit)
+    {
+        const int32_t style = pad->getStyle();
+        pad->setStyle(readFlag(r.text(attribute)) ? style | bit : style & ~bit);
+    };
+    setStyleBit("style-round-rect", kRoundRectStyle);
+    setStyleBit("style-no-frame", kNoFrame);
     return pad;
 }
 

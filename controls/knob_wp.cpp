@@ -45,15 +45,11 @@ void CKnobWP::draw(CDrawContext* context)
             if (value < 0.f)
                 value += 1.f;
         }
-        const float remembered = value;
-        if (switchMode)
-            value = value / getMax();
-        const float u = value;
+        const float u = switchMode ? value / getMax() : value;
         CPoint source;
         if (u >= 0.f)
             source.y =
                 filmstripFrameTop(bInverseBitmap ? 1.f - u : u, heightOfOneImage, subPixmaps);
-        value = remembered;
 
         context->drawBitmap(image, getViewSize(), source, 1.f);
         if (alphaWheelMode)

@@ -1,8 +1,8 @@
 #include "sub_controller_name.h"
 
+#include "attribute_reading.h"
+
 #include <array>
-#include <climits>
-#include <cstdlib>
 #include <string>
 
 namespace VSTGUI
@@ -12,17 +12,6 @@ namespace
 constexpr std::array<std::string_view, 3> kLcdNames = {"LCDController", "LCDControllerControlName",
                                                        "LCDControllerIndexCount"};
 
-// `atoi` reading, held within the range of an int32.
-int32_t readId(std::string_view text)
-{
-    const long value = std::strtol(std::string(text).c_str(), nullptr, 10);
-    if (value > INT32_MAX)
-        return INT32_MAX;
-    if (value < INT32_MIN)
-        return INT32_MIN;
-    return static_cast<int32_t>(value);
-}
-
 // The pad axes of `name`, if it has an "_X" before a "_Y".
 bool readPadIds(std::string_view name, SubControllerName& result)
 {
@@ -31,8 +20,8 @@ bool readPadIds(std::string_view name, SubControllerName& result)
     if (x == std::string_view::npos || y == std::string_view::npos || x >= y)
         return false;
     result.kind = SubControllerName::Kind::pad;
-    result.xId = readId(name.substr(x + 2, y - (x + 2)));
-    result.yId = readId(name.substr(y + 2));
+    result.xId = AttributeReading::readInt(std::string(name.substr(x + 2, y - (x + 2))));
+    result.yId = AttributeReading::readInt(std::string(name.substr(y + 2)));
     return true;
 }
 } // namespace
