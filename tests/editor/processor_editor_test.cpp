@@ -26,10 +26,13 @@
 
 #include <cairo.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <string>
+#include <system_error>
 
 namespace
 {
@@ -91,14 +94,15 @@ private:
     }
 };
 
-// Writes the panel description and its images into a folder of their own and
-// makes it the resource folder.
+// Writes the panel description and its images into a folder of this process's
+// own (tests run in parallel processes) and makes it the resource folder.
 class PanelResources
 {
 public:
     PanelResources()
     {
-        folder = std::filesystem::path(testing::TempDir()) / "tovane_panel_resources";
+        folder = std::filesystem::path(testing::TempDir()) /
+                 ("tovane_panel_resources_" + std::to_string(::getpid()));
         std::filesystem::create_directories(folder);
         std::ofstream(folder / "Kestrix.uidesc") << panel_description::kText;
         for (const auto& image : panel_description::kImages)
@@ -115,7 +119,12 @@ public:
         }
         setResourceDirectory(folder.string());
     }
-    ~PanelResources() { setResourceDirectory(""); }
+    ~PanelResources()
+    {
+        setResourceDirectory("");
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
 
 private:
     std::filesystem::path folder;
