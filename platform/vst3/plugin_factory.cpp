@@ -27,10 +27,7 @@ bool CPluginFactory::registerClass(const PClassInfo2& info, CreateFunction creat
 
 bool CPluginFactory::isClassRegistered(const TUID cid) const
 {
-    for (const ClassEntry& entry : classes)
-        if (std::memcmp(entry.info.cid, cid, sizeof(TUID)) == 0)
-            return true;
-    return false;
+    return entryFor(cid) != nullptr;
 }
 
 tresult PLUGIN_API CPluginFactory::queryInterface(const TUID iid, void** obj)
@@ -83,6 +80,14 @@ const CPluginFactory::ClassEntry* CPluginFactory::entryAt(int32 index) const
     return &classes[static_cast<size_t>(index)];
 }
 
+const CPluginFactory::ClassEntry* CPluginFactory::entryFor(const char* cid) const
+{
+    for (const ClassEntry& entry : classes)
+        if (std::memcmp(entry.info.cid, cid, sizeof(TUID)) == 0)
+            return &entry;
+    return nullptr;
+}
+
 tresult PLUGIN_API CPluginFactory::getClassInfo(int32 index, PClassInfo* info)
 {
     const ClassEntry* entry = entryAt(index);
@@ -122,21 +127,18 @@ tresult PLUGIN_API CPluginFactory::createInstance(FIDString cid, FIDString iid, 
     *obj = nullptr;
     if (!cid || !iid)
         return kInvalidArgument;
-    for (const ClassEntry& entry : classes)
-    {
-        if (std::memcmp(entry.info.cid, cid, sizeof(TUID)) != 0)
-            continue;
-        FUnknown* instance = entry.create(entry.context);
-        if (!instance)
-            return kOutOfMemory;
-        // The creation reference is handed over to the interface asked for.
-        const tresult result = instance->queryInterface(iid, obj);
-        instance->release();
-        if (result != kResultOk)
-            *obj = nullptr;
-        return result;
-    }
-    return kNoInterface;
+    const ClassEntry* entry = entryFor(cid);
+    if (!entry)
+        return kNoInterface;
+    FUnknown* instance = entry->create(entry->context);
+    if (!instance)
+        return kOutOfMemory;
+    // The creation reference is handed over to the interface asked for.
+    const tresult result = instance->queryInterface(iid, obj);
+    instance->release();
+    if (result != kResultOk)
+        *obj = nullptr;
+    return result;
 }
 
 tresult PLUGIN_API CPluginFactory::setHostContext(FUnknown* context)

@@ -48,6 +48,7 @@ private:
     };
 
     const ClassEntry* entryAt(int32 index) const;
+    const ClassEntry* entryFor(const char* cid) const;
 
     std::atomic<uint32> refCount{1};
     PFactoryInfo factoryInfo;

@@ -39,13 +39,10 @@ Vst::IParamValueQueue* PLUGIN_API ParameterChanges::getParameterData(int32 index
 Vst::IParamValueQueue* PLUGIN_API ParameterChanges::addParameterData(const Vst::ParamID& id,
                                                                      int32& index)
 {
-    for (int32 i = 0; i < used_; ++i)
+    if (ParameterValueQueue* queue = find(id))
     {
-        if (queues_[static_cast<size_t>(i)].getParameterId() == id)
-        {
-            index = i;
-            return &queues_[static_cast<size_t>(i)];
-        }
+        index = static_cast<int32>(queue - queues_.data());
+        return queue;
     }
     if (used_ >= static_cast<int32>(queues_.size()))
         return nullptr;
