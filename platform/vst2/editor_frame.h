@@ -27,8 +27,6 @@ public:
     // due at `now`. User-interface thread.
     void idle(Clock::time_point now = Clock::now());
 
-    bool hasHandlers() const { return !timers_.empty() || !events_.empty(); }
-
     // IPlugFrame: asks the host to resize its window, then tells the view.
     Steinberg::tresult PLUGIN_API resizeView(Steinberg::IPlugView* view,
                                              Steinberg::ViewRect* newSize) override;

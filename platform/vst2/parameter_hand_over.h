@@ -76,21 +76,13 @@ public:
     // Audio thread; allocates nothing.
     template <typename Take> void drainForProcessor(Take&& take)
     {
-        for (std::size_t i = 0; i < count_; ++i)
-        {
-            if (slots_[i].toProcessor.exchange(false, std::memory_order_acquire))
-                take(i, slots_[i].value.load(std::memory_order_relaxed));
-        }
+        drain(&Slot::toProcessor, take);
     }
 
     // Calls `take(index, value)` for every change pending for the controller.
     template <typename Take> void drainForController(Take&& take)
     {
-        for (std::size_t i = 0; i < count_; ++i)
-        {
-            if (slots_[i].toController.exchange(false, std::memory_order_acquire))
-                take(i, slots_[i].value.load(std::memory_order_relaxed));
-        }
+        drain(&Slot::toController, take);
     }
 
 private:
@@ -102,6 +94,16 @@ private:
     };
     static_assert(std::atomic<float>::is_always_lock_free);
     static_assert(std::atomic<bool>::is_always_lock_free);
+
+    // Clearing a pending flag acquires the value stored before it was raised.
+    template <typename Take> void drain(std::atomic<bool> Slot::*pending, Take& take)
+    {
+        for (std::size_t i = 0; i < count_; ++i)
+        {
+            if ((slots_[i].*pending).exchange(false, std::memory_order_acquire))
+                take(i, slots_[i].value.load(std::memory_order_relaxed));
+        }
+    }
 
     std::unique_ptr<Slot[]> slots_;
     std::size_t count_ = 0;

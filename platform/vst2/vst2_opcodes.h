@@ -2,7 +2,7 @@
 
 // Opcodes of the VST 2.4 dispatcher (host to plug-in) and of the host
 // callback (plug-in to host). Only numbers are fixed by the ABI; every opcode
-// a host may send is listed so the dispatcher can name what it ignores.
+// a host may send is listed, including those the dispatcher ignores.
 
 #include <cstdint>
 

@@ -4,14 +4,11 @@
 #include "fixed_text.h"
 #include "vst2_opcodes.h"
 
-#include "platform/vst3host/tchar_string.h"
-
 #include "public.sdk/source/common/memorystream.h"
 #include "public.sdk/source/vst/hosting/hostclasses.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 namespace vst2
 {

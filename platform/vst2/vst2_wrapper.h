@@ -88,6 +88,8 @@ private:
     void suspend();
     IntPtr getChunk(void** data);
     IntPtr setChunk(const void* data, IntPtr size);
+    // The published parameter at a host's index, or null outside the list.
+    const Steinberg::Vst::ParameterInfo* parameterAt(std::int32_t index) const;
     bool getParameterText(std::int32_t opcode, std::int32_t index, char* text) const;
     IntPtr getParameterProperties(std::int32_t index, ParameterProperties* properties) const;
     IntPtr getPinProperties(std::int32_t index, bool input, PinProperties* properties) const;

@@ -68,20 +68,19 @@ IntPtr Vst2Wrapper::dispatch(std::int32_t opcode, std::int32_t index, IntPtr val
     case Opcode::getParamName:
         return getParameterText(opcode, index, text) ? 1 : 0;
     case Opcode::canBeAutomated:
-        return index >= 0 && static_cast<size_t>(index) < parameters_.size() &&
-                       (parameters_[static_cast<size_t>(index)].flags &
-                        ParameterInfo::kCanAutomate) != 0
-                   ? 1
-                   : 0;
+    {
+        const ParameterInfo* info = parameterAt(index);
+        return info && (info->flags & ParameterInfo::kCanAutomate) != 0 ? 1 : 0;
+    }
     case Opcode::string2Parameter:
     {
-        if (index < 0 || static_cast<size_t>(index) >= parameters_.size() || !text)
+        const ParameterInfo* info = parameterAt(index);
+        if (!info || !text)
             return 0;
         String128 wide{};
         vst3host::toString128(text, wide);
         ParamValue normalized = 0.0;
-        if (controller_->getParamValueByString(parameters_[static_cast<size_t>(index)].id, wide,
-                                               normalized) != kResultOk)
+        if (controller_->getParamValueByString(info->id, wide, normalized) != kResultOk)
             return 0;
         setParameter(index, static_cast<float>(normalized));
         return 1;
@@ -165,11 +164,19 @@ IntPtr Vst2Wrapper::dispatch(std::int32_t opcode, std::int32_t index, IntPtr val
     }
 }
 
+const ParameterInfo* Vst2Wrapper::parameterAt(std::int32_t index) const
+{
+    if (index < 0 || static_cast<size_t>(index) >= parameters_.size())
+        return nullptr;
+    return &parameters_[static_cast<size_t>(index)];
+}
+
 bool Vst2Wrapper::getParameterText(std::int32_t opcode, std::int32_t index, char* text) const
 {
-    if (!text || index < 0 || static_cast<size_t>(index) >= parameters_.size())
+    const ParameterInfo* found = parameterAt(index);
+    if (!text || !found)
         return false;
-    const ParameterInfo& info = parameters_[static_cast<size_t>(index)];
+    const ParameterInfo& info = *found;
     switch (static_cast<Opcode>(opcode))
     {
     case Opcode::getParamName:
@@ -195,9 +202,10 @@ bool Vst2Wrapper::getParameterText(std::int32_t opcode, std::int32_t index, char
 IntPtr Vst2Wrapper::getParameterProperties(std::int32_t index,
                                            ParameterProperties* properties) const
 {
-    if (!properties || index < 0 || static_cast<size_t>(index) >= parameters_.size())
+    const ParameterInfo* found = parameterAt(index);
+    if (!properties || !found)
         return 0;
-    const ParameterInfo& info = parameters_[static_cast<size_t>(index)];
+    const ParameterInfo& info = *found;
     std::memset(properties, 0, sizeof(ParameterProperties));
     const std::string title = vst3host::toUtf8(info.title);
     const std::string shortTitle = vst3host::toUtf8(info.shortTitle);
