@@ -242,7 +242,6 @@ void PlotPainter::paint(const SignalOverview& input, const SignalOverview& outpu
     cairo_surface_t* surface =
         cairo_image_surface_create(CAIRO_FORMAT_RGB24, imageWidth, imageHeight);
     cairo_t* cr = cairo_create(surface);
-    cairo_select_font_face(cr, "sans-serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
 
     setColour(cr, background);
     cairo_paint(cr);
