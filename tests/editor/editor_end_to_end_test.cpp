@@ -5,6 +5,7 @@
 #include "knob_wp.h"
 #include "processor.h"
 #include "slider_wp.h"
+#include "view_tree.h"
 
 #include "c_anim_knob.h"
 #include "c_frame.h"
@@ -21,38 +22,25 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace
 {
 using namespace VSTGUI;
 using namespace Steinberg;
 using namespace Steinberg::Vst;
 using Steinberg::Vst::Wrenlock::Processor;
+using namespace view_tree;
 
 void* const kParentWindow = reinterpret_cast<void*>(0x1);
 
-CControl* findControl(CViewContainer* container, int32_t tag,
-                      const std::function<bool(CView*)>& kind)
+// The first control of class T with `tag`, or null.
+template <typename T> T* controlWithTag(CFrame* frame, int32_t tag)
 {
-    for (int32_t i = 0; i < container->getNbViews(); ++i)
+    for (T* control : viewsOf<T>(frame))
     {
-        CView* view = container->getView(i);
-        auto* control = dynamic_cast<CControl*>(view);
-        if (control && control->getTag() == tag && kind(view))
+        if (control->getTag() == tag)
             return control;
-        if (auto* inner = dynamic_cast<CViewContainer*>(view))
-        {
-            if (CControl* found = findControl(inner, tag, kind))
-                return found;
-        }
     }
     return nullptr;
-}
-
-CPoint inFrame(CView* view, CPoint local)
-{
-    return view->localToFrame(local);
 }
 
 struct EffectEditor : testing::Test
@@ -125,10 +113,8 @@ struct EffectEditor : testing::Test
 TEST_F(EffectEditor, DraggingTheBufferSliderAndTheMixKnobReachesTheEngine)
 {
     ASSERT_NE(frame(), nullptr);
-    CControl* slider = findControl(
-        frame(), 0, [](CView* v) { return dynamic_cast<CVerticalSliderWP*>(v) != nullptr; });
-    CControl* knob =
-        findControl(frame(), 4, [](CView* v) { return dynamic_cast<CAnimKnob*>(v) != nullptr; });
+    CControl* slider = controlWithTag<CVerticalSliderWP>(frame(), 0);
+    CControl* knob = controlWithTag<CAnimKnob>(frame(), 4);
     ASSERT_NE(slider, nullptr);
     ASSERT_NE(knob, nullptr);
 
@@ -136,16 +122,11 @@ TEST_F(EffectEditor, DraggingTheBufferSliderAndTheMixKnobReachesTheEngine)
     const CRect s = slider->getViewSize();
     CPoint from = inFrame(slider, CPoint(s.getCenter().x, s.bottom - 4));
     CPoint to = inFrame(slider, CPoint(s.getCenter().x, s.top + s.getHeight() * 0.25));
-    frame()->onMouseDown(from, kLButton);
-    frame()->onMouseMoved(to, kLButton);
-    frame()->onMouseUp(to, kLButton);
+    drag(frame(), from, to);
 
     // Drag the mix knob down from its centre of 50 %.
-    CPoint centre = inFrame(knob, knob->getViewSize().getCenter());
-    CPoint lower(centre.x, centre.y + 50);
-    frame()->onMouseDown(centre, kLButton);
-    frame()->onMouseMoved(lower, kLButton);
-    frame()->onMouseUp(lower, kLButton);
+    const CPoint centre = centreOf(knob);
+    drag(frame(), centre, CPoint(centre.x, centre.y + 50));
 
     const ParamValue buffer = lastPerformed(0);
     const ParamValue mix = lastPerformed(4);

@@ -2,6 +2,7 @@
 // effect itself does not: LCD members, a meter, the vector joystick. The
 // editor is built from a description that uses every custom view name.
 #include "panel_description.h"
+#include "view_tree.h"
 
 #include "custom_view_factory.h"
 #include "kick_button_wp.h"
@@ -30,7 +31,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <string>
 #include <system_error>
 
@@ -40,6 +40,7 @@ using namespace VSTGUI;
 using namespace Steinberg;
 using namespace Steinberg::Vst;
 using Steinberg::Vst::Wrenlock::Processor;
+using namespace view_tree;
 
 void* const kParentWindow = reinterpret_cast<void*>(0x1);
 
@@ -130,37 +131,6 @@ private:
     std::filesystem::path folder;
 };
 
-// Every view below `container`, depth first.
-void forEachView(CViewContainer* container, const std::function<void(CView*)>& visit)
-{
-    for (int32_t i = 0; i < container->getNbViews(); ++i)
-    {
-        CView* view = container->getView(i);
-        visit(view);
-        if (auto* inner = dynamic_cast<CViewContainer*>(view))
-            forEachView(inner, visit);
-    }
-}
-
-template <typename T> std::vector<T*> viewsOf(CFrame* frame)
-{
-    std::vector<T*> found;
-    forEachView(frame,
-                [&](CView* v)
-                {
-                    if (auto* t = dynamic_cast<T*>(v))
-                        found.push_back(t);
-                });
-    return found;
-}
-
-// The centre of a view in frame coordinates.
-CPoint centreOf(CView* view)
-{
-    CPoint p = view->getViewSize().getCenter();
-    return view->localToFrame(p);
-}
-
 struct PanelEditor : testing::Test
 {
     ManualTimerDriver clock;
@@ -213,13 +183,6 @@ struct PanelEditor : testing::Test
                 return label;
         }
         return nullptr;
-    }
-    void drag(CView* view, CPoint from, CPoint to)
-    {
-        (void)view;
-        frame()->onMouseDown(from, kLButton);
-        frame()->onMouseMoved(to, kLButton);
-        frame()->onMouseUp(to, kLButton);
     }
     std::vector<ParamID> editedIds()
     {
@@ -282,7 +245,7 @@ TEST_F(PanelEditor, TheLcdGroupFollowsTheAlphaWheel)
     }
     ASSERT_NE(valueKnob, nullptr);
     const CPoint at = centreOf(valueKnob);
-    drag(valueKnob, at, CPoint(at.x, at.y - 40));
+    drag(frame(), at, CPoint(at.x, at.y - 40));
     EXPECT_EQ(editedIds(), std::vector<ParamID>{2});
     EXPECT_GT(processor->getParamNormalized(2), 0.0);
 }
@@ -292,9 +255,9 @@ TEST_F(PanelEditor, PadsEditTheirTwoParameters)
     const auto pads = viewsOf<CXYPadWP>(frame());
     ASSERT_EQ(pads.size(), 2u);
     const CPoint joystick = centreOf(pads[0]);
-    drag(pads[0], joystick, CPoint(joystick.x + 10, joystick.y));
+    drag(frame(), joystick, CPoint(joystick.x + 10, joystick.y));
     const CPoint trackpad = centreOf(pads[1]);
-    drag(pads[1], trackpad, CPoint(trackpad.x, trackpad.y - 20));
+    drag(frame(), trackpad, CPoint(trackpad.x, trackpad.y - 20));
     EXPECT_EQ(editedIds(), (std::vector<ParamID>{32773, 32774, 32773, 32774, 0, 4, 0, 4}));
     EXPECT_NEAR(processor->getParamNormalized(4), 0.7, 0.01);
 }
