@@ -163,35 +163,29 @@ private:
         }
     }
 
-    // Zero frames with the parameter changes only and no audio buffers at all.
+    // Zero frames with the parameter changes only: buses without buffers, or
+    // no buses at all.
     void flush()
     {
         fillChanges(0);
-        ProcessData data{};
-        data.processMode = kRealtime;
-        data.symbolicSampleSize = kSample32;
-        data.numSamples = 0;
-        AudioBusBuffers in{};
-        AudioBusBuffers out{};
         if (in_.flag())
-        {
-            in.numChannels = channels_;
-            out.numChannels = channels_;
-            data.numInputs = 1;
-            data.numOutputs = 1;
-            data.inputs = &in;
-            data.outputs = &out;
-        }
-        data.inputParameterChanges = &changes_;
-        plugin_.processor().process(data);
+            plugin_.run(nullptr, nullptr, channels_, 0, &changes_);
+        else
+            processWithoutBuses(kSample32, 0);
     }
 
     void wrongSampleSize()
     {
         fillChanges(0);
+        processWithoutBuses(kSample64, static_cast<int32>(in_.below(kMaxBlock + 1)));
+    }
+
+    void processWithoutBuses(int32 sampleSize, int32 frames)
+    {
         ProcessData data{};
-        data.symbolicSampleSize = kSample64;
-        data.numSamples = static_cast<int32>(in_.below(kMaxBlock + 1));
+        data.processMode = kRealtime;
+        data.symbolicSampleSize = sampleSize;
+        data.numSamples = frames;
         data.inputParameterChanges = &changes_;
         plugin_.processor().process(data);
     }
