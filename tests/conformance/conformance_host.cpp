@@ -27,6 +27,19 @@ std::unique_ptr<vst3host::PluginInstance> loadPlugin()
     return instance;
 }
 
+Session startSession(double sampleRate, int32 channels, int32 maxBlock)
+{
+    Session s;
+    s.plugin = loadPlugin();
+    if (!s.plugin)
+        return s;
+    ProcessSetup setup{kRealtime, kSample32, maxBlock, sampleRate};
+    std::string error;
+    EXPECT_TRUE(s.plugin->start(setup, channels, error)) << error;
+    s.renderer = std::make_unique<Renderer>(*s.plugin, channels, maxBlock);
+    return s;
+}
+
 std::vector<ParameterInfo> parameters(IEditController& controller)
 {
     std::vector<ParameterInfo> list;

@@ -66,4 +66,15 @@ private:
     std::vector<float> out_;
 };
 
+// An instance and the renderer that drives it.
+struct Session
+{
+    std::unique_ptr<vst3host::PluginInstance> plugin;
+    std::unique_ptr<Renderer> renderer;
+};
+
+// A new instance started for `channels` in and out at `sampleRate`, with its
+// renderer; both are null when the bundle does not load.
+Session startSession(double sampleRate, Steinberg::int32 channels, Steinberg::int32 maxBlock);
+
 } // namespace conformance

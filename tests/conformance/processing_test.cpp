@@ -15,24 +15,13 @@ namespace
 
 constexpr int32 kMaxBlock = 4096;
 
-struct Started
-{
-    std::unique_ptr<vst3host::PluginInstance> plugin;
-    std::unique_ptr<Renderer> renderer;
-};
-
 // A started stereo instance whose first, zero-frame call carries the sound
 // setting.
-Started start(double sampleRate, int32 channels = 2)
+Session start(double sampleRate, int32 channels = 2)
 {
-    Started s;
-    s.plugin = loadPlugin();
-    if (!s.plugin)
+    Session s = startSession(sampleRate, channels, kMaxBlock);
+    if (!s.renderer)
         return s;
-    ProcessSetup setup{kRealtime, kSample32, kMaxBlock, sampleRate};
-    std::string error;
-    EXPECT_TRUE(s.plugin->start(setup, channels, error)) << error;
-    s.renderer = std::make_unique<Renderer>(*s.plugin, channels, kMaxBlock);
     vst3host::ParameterChanges setting(64, 1);
     addSoundSetting(*s.plugin->controller(), setting);
     EXPECT_EQ(s.renderer->flush(setting, false), kResultOk);
@@ -52,7 +41,7 @@ TEST(Processing, EveryRateAndBlockSizeGivesTheSameFiniteOutput)
         for (const int32 blockSize : blockSizes)
         {
             SCOPED_TRACE(testing::Message() << rate << " Hz, blocks of " << blockSize);
-            Started s = start(rate);
+            Session s = start(rate);
             ASSERT_TRUE(s.renderer);
             const Signal output = s.renderer->render(input, {blockSize});
             ASSERT_TRUE(allFinite(output));
@@ -68,8 +57,8 @@ TEST(Processing, EveryRateAndBlockSizeGivesTheSameFiniteOutput)
 TEST(Processing, VariableBlockSizesStartingWithZeroMatchFixedBlocks)
 {
     const Signal input = testSignal(2, 20000);
-    Started fixed = start(44100.0);
-    Started variable = start(44100.0);
+    Session fixed = start(44100.0);
+    Session variable = start(44100.0);
     ASSERT_TRUE(fixed.renderer && variable.renderer);
     const Signal expected = fixed.renderer->render(input, {512});
     const Signal output =
@@ -79,7 +68,7 @@ TEST(Processing, VariableBlockSizesStartingWithZeroMatchFixedBlocks)
 
 TEST(Processing, MonoArrangementProcessesFinitely)
 {
-    Started s = start(48000.0, 1);
+    Session s = start(48000.0, 1);
     ASSERT_TRUE(s.renderer);
     const Signal output = s.renderer->render(testSignal(1, 8000), {256});
     EXPECT_TRUE(allFinite(output));
@@ -92,7 +81,7 @@ TEST(Processing, FlushCallsWithoutBuffersApplyParameterChanges)
 {
     for (const bool withBusStructs : {false, true})
     {
-        Started s = start(44100.0);
+        Session s = start(44100.0);
         ASSERT_TRUE(s.renderer);
         const Signal input = testSignal(2, 1024);
         ASSERT_NE(s.renderer->render(input, {1024}), input);
@@ -113,7 +102,7 @@ TEST(Processing, SilenceInGivesSilenceOut)
     for (const double rate : {44100.0, 192000.0})
     {
         SCOPED_TRACE(rate);
-        Started s = start(rate);
+        Session s = start(rate);
         ASSERT_TRUE(s.renderer);
         const Signal silence(2, std::vector<float>(static_cast<size_t>(rate / 2)));
         EXPECT_EQ(peak(s.renderer->render(silence, {512})), 0.0f);
@@ -130,7 +119,7 @@ TEST(Processing, SilenceInGivesSilenceOut)
 // blocks of changing size: the output stays finite and bounded.
 TEST(Processing, AutomationOfEveryParameterOnEveryBlockStaysFinite)
 {
-    Started s = start(48000.0);
+    Session s = start(48000.0);
     ASSERT_TRUE(s.renderer);
     std::vector<ParamID> ids;
     for (const ParameterInfo& info : parameters(*s.plugin->controller()))

@@ -11,36 +11,13 @@ using namespace conformance;
 namespace
 {
 
-struct Session
-{
-    std::unique_ptr<vst3host::PluginInstance> plugin;
-    std::unique_ptr<Renderer> renderer;
-};
-
-Session open(const std::vector<char>* state)
-{
-    Session s;
-    s.plugin = loadPlugin();
-    if (!s.plugin)
-        return s;
-    if (state)
-    {
-        EXPECT_TRUE(s.plugin->setState(*state));
-    }
-    ProcessSetup setup{kRealtime, kSample32, 512, 44100.0};
-    std::string error;
-    EXPECT_TRUE(s.plugin->start(setup, 2, error)) << error;
-    s.renderer = std::make_unique<Renderer>(*s.plugin, 2, 512);
-    return s;
-}
-
 TEST(State, BypassPersistsThroughSavedState)
 {
     const Signal input = testSignal(2, 4096);
     for (const bool bypassed : {true, false})
     {
         SCOPED_TRACE(bypassed);
-        Session first = open(nullptr);
+        Session first = startSession(44100.0, 2, 512);
         ASSERT_TRUE(first.renderer);
         const ParamID bypass = bypassId(*first.plugin->controller());
         vst3host::ParameterChanges changes(64, 1);
@@ -51,7 +28,7 @@ TEST(State, BypassPersistsThroughSavedState)
         ASSERT_TRUE(first.plugin->getState(saved));
 
         // Opened in an instance whose own bypass is the opposite.
-        Session second = open(nullptr);
+        Session second = startSession(44100.0, 2, 512);
         ASSERT_TRUE(second.renderer);
         vst3host::ParameterChanges opposite(1, 1);
         opposite.addPoint(bypass, 0, bypassed ? 0.0 : 1.0);
