@@ -36,7 +36,7 @@ Session startSession(double sampleRate, int32 channels, int32 maxBlock)
     ProcessSetup setup{kRealtime, kSample32, maxBlock, sampleRate};
     std::string error;
     EXPECT_TRUE(s.plugin->start(setup, channels, error)) << error;
-    s.renderer = std::make_unique<Renderer>(*s.plugin, channels, maxBlock);
+    s.renderer = std::make_unique<Renderer>(*s.plugin, channels, maxBlock, sampleRate);
     return s;
 }
 
@@ -107,10 +107,12 @@ float peak(const Signal& signal, size_t from)
     return largest;
 }
 
-Renderer::Renderer(vst3host::PluginInstance& plugin, int32 channels, int32 maxBlock)
-    : plugin_(plugin), channels_(channels), maxBlock_(maxBlock), changes_(64, 4),
-      in_(static_cast<size_t>(channels * maxBlock)), out_(static_cast<size_t>(channels * maxBlock))
+Renderer::Renderer(vst3host::PluginInstance& plugin, int32 channels, int32 maxBlock,
+                   double sampleRate)
+    : plugin_(plugin), buffers_(channels, channels, maxBlock, sampleRate), changes_(64, 4)
 {
+    buffers_.data().processMode = kRealtime;
+    buffers_.data().inputParameterChanges = &changes_;
 }
 
 Signal Renderer::render(const Signal& input, const std::vector<int32>& blockSizes,
@@ -123,27 +125,7 @@ Signal Renderer::render(const Signal& input, const std::vector<int32>& blockSize
         return {};
     }
     Signal output(input.size(), std::vector<float>(static_cast<size_t>(frames)));
-    std::vector<float*> inPointers(static_cast<size_t>(channels_));
-    std::vector<float*> outPointers(static_cast<size_t>(channels_));
-    for (int32 c = 0; c < channels_; ++c)
-    {
-        inPointers[static_cast<size_t>(c)] = in_.data() + c * maxBlock_;
-        outPointers[static_cast<size_t>(c)] = out_.data() + c * maxBlock_;
-    }
-    AudioBusBuffers inBus{};
-    inBus.numChannels = channels_;
-    inBus.channelBuffers32 = inPointers.data();
-    AudioBusBuffers outBus{};
-    outBus.numChannels = channels_;
-    outBus.channelBuffers32 = outPointers.data();
-    ProcessData data{};
-    data.processMode = kRealtime;
-    data.symbolicSampleSize = kSample32;
-    data.numInputs = 1;
-    data.numOutputs = 1;
-    data.inputs = &inBus;
-    data.outputs = &outBus;
-    data.inputParameterChanges = &changes_;
+    const int32 channels = buffers_.inputChannels();
 
     int32 done = 0;
     for (int index = 0; done < frames; ++index)
@@ -153,14 +135,11 @@ Signal Renderer::render(const Signal& input, const std::vector<int32>& blockSize
         changes_.clear();
         if (automation)
             automation(index, size, changes_);
-        for (int32 c = 0; c < channels_; ++c)
-            std::copy_n(input[static_cast<size_t>(c)].begin() + done, size,
-                        inPointers[static_cast<size_t>(c)]);
-        data.numSamples = size;
-        EXPECT_EQ(plugin_.processor()->process(data), kResultOk);
-        for (int32 c = 0; c < channels_; ++c)
-            std::copy_n(outPointers[static_cast<size_t>(c)], size,
-                        output[static_cast<size_t>(c)].begin() + done);
+        for (int32 c = 0; c < channels; ++c)
+            std::copy_n(input[static_cast<size_t>(c)].begin() + done, size, buffers_.input(c));
+        EXPECT_EQ(plugin_.processor()->process(buffers_.begin(size)), kResultOk);
+        for (int32 c = 0; c < channels; ++c)
+            std::copy_n(buffers_.output(c), size, output[static_cast<size_t>(c)].begin() + done);
         done += size;
     }
     return output;
@@ -170,8 +149,8 @@ tresult Renderer::flush(vst3host::ParameterChanges& changes, bool withBusStructs
 {
     AudioBusBuffers inBus{};
     AudioBusBuffers outBus{};
-    inBus.numChannels = channels_;
-    outBus.numChannels = channels_;
+    inBus.numChannels = buffers_.inputChannels();
+    outBus.numChannels = buffers_.inputChannels();
     ProcessData data{};
     data.processMode = kRealtime;
     data.symbolicSampleSize = kSample32;

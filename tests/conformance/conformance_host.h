@@ -2,6 +2,7 @@
 
 #include "platform/vst3host/parameter_changes.h"
 #include "platform/vst3host/plugin_instance.h"
+#include "platform/vst3host/process_buffers.h"
 
 #include <functional>
 #include <memory>
@@ -44,8 +45,8 @@ public:
     using Automation = std::function<void(int index, Steinberg::int32 frames,
                                           vst3host::ParameterChanges& changes)>;
 
-    Renderer(vst3host::PluginInstance& plugin, Steinberg::int32 channels,
-             Steinberg::int32 maxBlock);
+    Renderer(vst3host::PluginInstance& plugin, Steinberg::int32 channels, Steinberg::int32 maxBlock,
+             double sampleRate);
 
     // Processes `input` in blocks of `blockSizes`, repeated until the signal
     // ends (a 0 in the list is a zero-frame call), and returns the output.
@@ -59,11 +60,8 @@ public:
 
 private:
     vst3host::PluginInstance& plugin_;
-    Steinberg::int32 channels_;
-    Steinberg::int32 maxBlock_;
+    vst3host::ProcessBuffers buffers_;
     vst3host::ParameterChanges changes_;
-    std::vector<float> in_;
-    std::vector<float> out_;
 };
 
 // An instance and the renderer that drives it.
