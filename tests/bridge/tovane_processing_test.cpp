@@ -2,12 +2,12 @@
 // stereo, blocks of random size, parameter changes, bypass, and buffers a host
 // gets wrong.
 
+#include "driven_engine.h"
 #include "tovane_fixture.h"
 
 #include "platform/vst3host/parameter_changes.h"
 #include "platform/vst3host/process_buffers.h"
 
-#include "create_engine.h"
 #include "plug_in.h"
 
 #include <cstdint>
@@ -30,16 +30,7 @@ constexpr int32 kMaxBlock = 512;
 // time on two-sample frames.
 struct DirectEngine
 {
-    std::unique_ptr<CPlugIn> engine{createEngine()};
-
-    DirectEngine()
-    {
-        engine->sampleRate = static_cast<int32>(kRate);
-        engine->prepare();
-        engine->activate();
-        engine->sampleRate = static_cast<int32>(kRate);
-        engine->prepare();
-    }
+    std::unique_ptr<CPlugIn> engine = drivenEngine(static_cast<int32>(kRate));
 
     void process(vst3host::ProcessBuffers& buffers, int32 channels, int32 frames,
                  std::vector<std::vector<float>>& out)

@@ -2,11 +2,11 @@
 // all-or-nothing loading with values brought into range, the loaded state
 // reaching the sound, and the controller's view of a loaded state.
 
+#include "driven_engine.h"
 #include "tovane_fixture.h"
 
 #include "platform/vst3host/process_buffers.h"
 
-#include "create_engine.h"
 #include "plug_in.h"
 
 #include <cmath>
@@ -181,11 +181,7 @@ TEST(TovaneState, LoadedStateTakesEffectFromTheNextBlock)
     std::string error;
     ASSERT_TRUE(instance->start(buffers.setup(kRealtime), 2, error)) << error;
 
-    std::unique_ptr<CPlugIn> direct(createEngine());
-    direct->sampleRate = 44100;
-    direct->prepare();
-    direct->activate();
-    direct->prepare();
+    std::unique_ptr<CPlugIn> direct = drivenEngine(44100);
 
     Record loaded = Record::defaults();
     loaded.set<std::int32_t>(8, 17).set<std::int32_t>(40, 9).set(24, 90.0f).set<std::uint32_t>(56,
