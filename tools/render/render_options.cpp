@@ -3,7 +3,7 @@
 #include "tool_error.h"
 
 #include <charconv>
-#include <map>
+#include <string_view>
 
 namespace render
 {
@@ -24,6 +24,58 @@ int parseInteger(const std::string& option, const std::string& text)
     if (ec != std::errc() || ptr != end)
         usageError(option + " needs a whole number, not '" + text + "'");
     return value;
+}
+
+// Every option, what it takes and how it lands in the options.
+struct Option
+{
+    std::string_view name;
+    Takes takes;
+    void (*apply)(RenderOptions& options, const std::string& value);
+};
+
+constexpr Option kOptions[] = {
+    {"--demo", Takes::flag, [](RenderOptions& o, const std::string&) { o.demo = true; }},
+    {"--plugin", Takes::value, [](RenderOptions& o, const std::string& v) { o.plugin = v; }},
+    {"--set", Takes::value,
+     [](RenderOptions& o, const std::string& v) { o.settings.push_back(v); }},
+    {"--automate", Takes::value,
+     [](RenderOptions& o, const std::string& v) { o.automations.push_back(v); }},
+    {"--preset", Takes::value, [](RenderOptions& o, const std::string& v) { o.preset = v; }},
+    {"--save-preset", Takes::value,
+     [](RenderOptions& o, const std::string& v) { o.savePreset = v; }},
+    {"--state", Takes::value, [](RenderOptions& o, const std::string& v) { o.state = v; }},
+    {"--save-state", Takes::value, [](RenderOptions& o, const std::string& v) { o.saveState = v; }},
+    {"--bits", Takes::value,
+     [](RenderOptions& o, const std::string& v)
+     {
+         const int bits = parseInteger("--bits", v);
+         if (bits != 16 && bits != 24 && bits != 32)
+             usageError("--bits must be 16, 24 or 32, not " + v);
+         o.bits = bits;
+     }},
+    {"--block", Takes::value,
+     [](RenderOptions& o, const std::string& v)
+     {
+         o.blockSize = parseInteger("--block", v);
+         if (o.blockSize < 1 || o.blockSize > 8192)
+             usageError("--block must be from 1 to 8192, not " + v);
+     }},
+    {"--plot", Takes::value, [](RenderOptions& o, const std::string& v) { o.plot = v; }},
+    {"--list-params", Takes::flag,
+     [](RenderOptions& o, const std::string&) { o.listParams = true; }},
+    {"--quiet", Takes::flag, [](RenderOptions& o, const std::string&) { o.quiet = true; }},
+    {"--help", Takes::flag, [](RenderOptions& o, const std::string&) { o.help = true; }},
+};
+
+const Option* findOption(const std::string& name)
+{
+    for (const Option& option : kOptions)
+    {
+        if (option.name == name)
+            return &option;
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -66,16 +118,6 @@ Exit codes: 0 success, 1 render failure, 2 usage error.
 
 RenderOptions parseArguments(const std::vector<std::string>& arguments)
 {
-    static const std::map<std::string, Takes> known = {
-        {"--demo", Takes::flag},    {"--plugin", Takes::value},
-        {"--set", Takes::value},    {"--automate", Takes::value},
-        {"--preset", Takes::value}, {"--save-preset", Takes::value},
-        {"--state", Takes::value},  {"--save-state", Takes::value},
-        {"--bits", Takes::value},   {"--block", Takes::value},
-        {"--plot", Takes::value},   {"--list-params", Takes::flag},
-        {"--quiet", Takes::flag},   {"--help", Takes::flag},
-    };
-
     RenderOptions options;
     std::vector<std::string> positional;
     bool onlyPositional = false;
@@ -101,12 +143,12 @@ RenderOptions parseArguments(const std::vector<std::string>& arguments)
             inlineValue = argument.substr(eq + 1);
             argument.resize(eq);
         }
-        const auto entry = known.find(argument);
-        if (entry == known.end())
+        const Option* entry = findOption(argument);
+        if (!entry)
             usageError("unknown option " + argument + " (see --help)");
 
         std::string value;
-        if (entry->second == Takes::value)
+        if (entry->takes == Takes::value)
         {
             if (inlineValue)
                 value = *inlineValue;
@@ -120,43 +162,7 @@ RenderOptions parseArguments(const std::vector<std::string>& arguments)
         else if (inlineValue)
             usageError(argument + " takes no value");
 
-        if (argument == "--demo")
-            options.demo = true;
-        else if (argument == "--plugin")
-            options.plugin = value;
-        else if (argument == "--set")
-            options.settings.push_back(value);
-        else if (argument == "--automate")
-            options.automations.push_back(value);
-        else if (argument == "--preset")
-            options.preset = value;
-        else if (argument == "--save-preset")
-            options.savePreset = value;
-        else if (argument == "--state")
-            options.state = value;
-        else if (argument == "--save-state")
-            options.saveState = value;
-        else if (argument == "--bits")
-        {
-            const int bits = parseInteger(argument, value);
-            if (bits != 16 && bits != 24 && bits != 32)
-                usageError("--bits must be 16, 24 or 32, not " + value);
-            options.bits = bits;
-        }
-        else if (argument == "--block")
-        {
-            options.blockSize = parseInteger(argument, value);
-            if (options.blockSize < 1 || options.blockSize > 8192)
-                usageError("--block must be from 1 to 8192, not " + value);
-        }
-        else if (argument == "--plot")
-            options.plot = value;
-        else if (argument == "--list-params")
-            options.listParams = true;
-        else if (argument == "--quiet")
-            options.quiet = true;
-        else if (argument == "--help")
-            options.help = true;
+        entry->apply(options, value);
     }
     if (options.help)
         return options;
